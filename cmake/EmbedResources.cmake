@@ -1,0 +1,66 @@
+# Script mode (cmake -P): turns the resource manifest into a C++ source file
+# that holds every listed file's bytes and a table of them.
+#   -DMANIFEST=<resources/Resources.txt> -DOUTPUT=<generated .cpp>
+get_filename_component(root "${MANIFEST}" DIRECTORY)
+file(STRINGS "${MANIFEST}" lines)
+
+set(arrays "")
+set(entries "")
+set(index 0)
+foreach(line IN LISTS lines)
+  if(line MATCHES "^[ \t]*(#|$)")
+    continue()
+  endif()
+  if(NOT line MATCHES "^(strings|bitmap|cursor|sound)[ \t]+([0-9]+)[ \t]+(.+)$")
+    message(FATAL_ERROR "${MANIFEST}: cannot read the line '${line}'")
+  endif()
+  set(kind "${CMAKE_MATCH_1}")
+  set(id "${CMAKE_MATCH_2}")
+  set(file "${root}/${CMAKE_MATCH_3}")
+  file(READ "${file}" hex HEX)
+  string(LENGTH "${hex}" hex_length)
+  math(EXPR size "${hex_length} / 2")
+  if(size EQUAL 0)
+    message(FATAL_ERROR "${file}: an empty resource file")
+  endif()
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x[0-9a-f][0-9a-f],){16})" "\\1\n" bytes "${bytes}")
+  string(APPEND arrays "// ${CMAKE_MATCH_3}\nconst unsigned char resource${index}[] = {\n${bytes}\n};\n\n")
+  if(kind STREQUAL "strings")
+    set(kind_name StringTable)
+  elseif(kind STREQUAL "bitmap")
+    set(kind_name Bitmap)
+  elseif(kind STREQUAL "cursor")
+    set(kind_name Cursor)
+  else()
+    set(kind_name Sound)
+  endif()
+  string(APPEND entries
+    "    {ResourceKind::${kind_name}, ${id}u, resource${index}, ${size}u},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+
+set(content "// Generated from ${MANIFEST} by EmbedResources.cmake. Do not edit.
+#include \"EmbeddedResources.hpp\"
+
+namespace Orvanta {
+namespace detail {
+namespace {
+
+${arrays}}  // namespace
+
+extern const EmbeddedResource kEmbeddedResources[] = {
+${entries}};
+extern const std::size_t kEmbeddedResourceCount = ${index};
+
+}  // namespace detail
+}  // namespace Orvanta
+")
+
+# Rewrite only on change, so that an unchanged manifest rebuilds nothing.
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" previous)
+endif()
+if(NOT previous STREQUAL content)
+  file(WRITE "${OUTPUT}" "${content}")
+endif()

@@ -1,0 +1,28 @@
+// The whole public interface of the orvanta library.
+//
+//   #include <orvanta/orvanta.hpp>
+//
+//   std::wstring text = Orvanta::OrvantaDLL::Instance()->LoadStringW(1949);
+//   // "A new project has been created"
+#pragma once
+
+#include "orvanta/platform/ApplicationModule.hpp"
+#include "orvanta/platform/CoInitialize.hpp"
+#include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/Export.hpp"
+#include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/Module.hpp"
+#include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/Resource.hpp"
+#include "orvanta/platform/ShellFolders.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/SystemError.hpp"
+#include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/Types.hpp"
+#include "orvanta/platform/WideStreams.hpp"
+
+#include "orvanta/frame/CompositeInsertionError.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"

@@ -1,0 +1,14 @@
+// Chooses the backend of the platform layer: the one place that knows which
+// system the library is built for.
+#include "Backend.hpp"
+
+#if defined(_WIN32)
+#error "The Windows backend of the platform layer has not been written yet."
+#else
+#include "Unix/Console.inc"
+#include "Unix/Errors.inc"
+#include "Unix/Files.inc"
+#include "Unix/Modules.inc"
+#include "Unix/Process.inc"
+#include "Unix/ShellFolders.inc"
+#endif

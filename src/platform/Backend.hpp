@@ -1,0 +1,54 @@
+// The services each system's backend provides to the portable code of the
+// platform layer. Backend.cpp picks the backend; nothing else in the library
+// calls the system directly. Internal to the platform layer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "orvanta/platform/Types.hpp"
+
+namespace Orvanta {
+namespace sys {
+
+// Modules.
+HINSTANCE LoadModule(const wchar_t* name);
+void FreeModule(HINSTANCE handle) noexcept;
+// The handle of the module that holds the library's code.
+HINSTANCE LibraryModule();
+// The handle of the running executable.
+HINSTANCE ExecutableModule();
+std::wstring ModuleFileName(HINSTANCE handle);
+
+// Resources of a module; false / empty when it has none of that id.
+bool LoadModuleString(HINSTANCE module, unsigned int id, std::wstring& text);
+enum class BinaryResource { Bitmap, Cursor };
+bool LoadModuleResource(HINSTANCE module, BinaryResource kind, unsigned int id,
+                        std::vector<unsigned char>& data);
+
+// The version resource of a module; false when it has none.
+bool ReadVersionResource(HINSTANCE module, unsigned long& mostSignificant,
+                         unsigned long& leastSignificant, std::wstring& productVersion);
+
+// The command line the process was started with.
+std::vector<std::wstring> ProcessCommandLine();
+
+long ShellFolderPath(int csidl, wpath& folder);
+long ShellOpen(const std::wstring& verb, const wpath& file,
+               const std::wstring& parameters, const wpath& directory,
+               int showCommand);
+
+// The box shown when no handler is set.
+int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,
+                      unsigned int style);
+
+std::wstring LastErrorText();
+
+bool IsFileReadOnly(const wpath& file);
+void SetFileReadOnly(const wpath& file, bool readOnly);
+
+bool ComInitialize(unsigned long flags);
+void ComUninitialize() noexcept;
+
+}  // namespace sys
+}  // namespace Orvanta

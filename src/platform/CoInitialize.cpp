@@ -1,0 +1,13 @@
+#include "orvanta/platform/CoInitialize.hpp"
+
+#include "Backend.hpp"
+
+namespace Orvanta {
+
+CoInitialize::CoInitialize(unsigned long flags) : initialised_(sys::ComInitialize(flags)) {}
+
+CoInitialize::~CoInitialize() {
+  if (initialised_) sys::ComUninitialize();
+}
+
+}  // namespace Orvanta

@@ -1,0 +1,23 @@
+// The platform's free functions that the backend carries out as they are.
+#include "Backend.hpp"
+#include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/ShellFolders.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/SystemError.hpp"
+
+namespace Orvanta {
+
+std::wstring LastErrorAsText() { return sys::LastErrorText(); }
+
+bool IsFileReadOnly(const wpath& file) { return sys::IsFileReadOnly(file); }
+void MakeFileReadOnly(wpath& file) { sys::SetFileReadOnly(file, true); }
+void MakeFileReadWrite(wpath& file) { sys::SetFileReadOnly(file, false); }
+
+long ShellFolderPath(int csidl, wpath& folder) { return sys::ShellFolderPath(csidl, folder); }
+
+long ShellOpen(const std::wstring& verb, const wpath& file, const std::wstring& parameters,
+               const wpath& directory, int showCommand) {
+  return sys::ShellOpen(verb, file, parameters, directory, showCommand);
+}
+
+}  // namespace Orvanta

@@ -1,0 +1,72 @@
+// Encoding and decoding of single UTF-8 code points, shared by the text
+// conversions and the wide standard streams. Internal to the platform layer.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace Orvanta {
+namespace utf8 {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+inline bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// Appends `c` (a Unicode scalar value; anything else becomes U+FFFD).
+inline void Append(std::string& out, char32_t c) {
+  if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+// Decodes the code point at text[i] and advances i past it. A malformed
+// sequence yields U+FFFD and advances past its maximal valid prefix (at least
+// one byte), as the Unicode standard recommends; never reads past `size`.
+inline char32_t Decode(const unsigned char* text, std::size_t size, std::size_t& i) {
+  const unsigned char lead = text[i++];
+  if (lead < 0x80) return lead;
+  std::size_t length;
+  unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+  char32_t c;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    c = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    c = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;   // overlong
+    if (lead == 0xED) high = 0x9F;  // surrogates
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    c = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;   // overlong
+    if (lead == 0xF4) high = 0x8F;  // above U+10FFFF
+  } else {
+    return kReplacement;
+  }
+  for (std::size_t k = 1; k < length; ++k) {
+    if (i >= size) return kReplacement;
+    const unsigned char byte = text[i];
+    const unsigned char lo = k == 1 ? low : 0x80, hi = k == 1 ? high : 0xBF;
+    if (byte < lo || byte > hi) return kReplacement;
+    c = (c << 6) | (byte & 0x3F);
+    ++i;
+  }
+  return c;
+}
+
+}  // namespace utf8
+}  // namespace Orvanta
