@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Sets everything up and runs the whole test suite: the tests of a normal build,
+# the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and
+# a client project built against the installed package.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/setup.sh
+
+echo "== normal build"
+bash scripts/build.sh release
+ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
+bash scripts/build.sh sanitize
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+
+echo "== installed package and a client project"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cmake --install build/release --prefix "$work/prefix"
+cmake -S tests/package/consumer -B "$work/consumer" -G Ninja \
+  -DCMAKE_PREFIX_PATH="$work/prefix" -DCMAKE_BUILD_TYPE=Release
+cmake --build "$work/consumer"
+"$work/consumer/consumer"
+echo "consumer: built and ran against the installed package"

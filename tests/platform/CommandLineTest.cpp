@@ -1,0 +1,48 @@
+#include "orvanta/platform/CommandLine.hpp"
+
+#include <gtest/gtest.h>
+
+#include "orvanta/platform/TextConversion.hpp"
+
+namespace Orvanta {
+namespace {
+
+TEST(CommandLine, SplitsLikeWindowsPrograms) {
+  typedef std::vector<std::wstring> Args;
+  const struct {
+    std::wstring text;
+    Args expected;
+  } cases[] = {
+      {L"", Args{}},
+      {L"  \t ", Args{}},
+      {L"a b\tc", Args{L"a", L"b", L"c"}},
+      {L"-o \"out put.html\" style.xsl", Args{L"-o", L"out put.html", L"style.xsl"}},
+      {L"\"\"", Args{L""}},
+      {L"a\"b c\"d", Args{L"ab cd"}},
+      {L"\"say \"\"hi\"\"\"", Args{L"say \"hi\""}},
+      {L"a\\\"b", Args{L"a\"b"}},
+      {L"a\\\\\"b c\"", Args{L"a\\b c"}},
+      {L"C:\\Program Files\\x", Args{L"C:\\Program", L"Files\\x"}},
+      {L"\"C:\\Program Files\\\\\" next", Args{L"C:\\Program Files\\", L"next"}},
+      {L"\"unterminated quote", Args{L"unterminated quote"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(wstring_to_string(c.text));
+    EXPECT_EQ(c.expected, SplitCommandLine(c.text));
+  }
+}
+
+TEST(CommandLine, OverrideReplacesTheRealOne) {
+  const std::vector<std::wstring> real = CommandLineArguments();
+  ASSERT_FALSE(real.empty());
+  EXPECT_NE(std::wstring::npos, real.front().find(L"platform_tests"));
+
+  SetCommandLine({L"Sections.exe", L"-log", L"Bridge.xml"});
+  EXPECT_EQ((std::vector<std::wstring>{L"Sections.exe", L"-log", L"Bridge.xml"}),
+            CommandLineArguments());
+  SetCommandLine({});
+  EXPECT_EQ(real, CommandLineArguments());
+}
+
+}  // namespace
+}  // namespace Orvanta

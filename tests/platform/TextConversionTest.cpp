@@ -1,0 +1,68 @@
+#include "orvanta/platform/TextConversion.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace Orvanta {
+namespace {
+
+TEST(TextConversion, RoundTripsEveryPlane) {
+  const std::wstring texts[] = {
+      L"",
+      L"plain ASCII",
+      L"m\u00b2, 20 \u00b0C, kg/m\u00b3, \u00ae",
+      L"\u6881\u306e\u65ad\u9762",  // CJK
+      L"\U0001D70B \U0001F3D7",     // outside the basic plane
+      std::wstring(L"nul\0inside", 10),
+  };
+  for (const std::wstring& text : texts) {
+    SCOPED_TRACE(wstring_to_string(text));
+    EXPECT_EQ(text, string_to_wstring(wstring_to_string(text)));
+  }
+}
+
+TEST(TextConversion, EncodesUtf8) {
+  EXPECT_EQ("m\xC2\xB2", wstring_to_string(L"m\u00b2"));
+  EXPECT_EQ("\xE2\x82\xAC", wstring_to_string(L"\u20ac"));
+  EXPECT_EQ("\xF0\x9F\x8F\x97", wstring_to_string(L"\U0001F3D7"));
+}
+
+TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
+  const std::wstring r = L"\uFFFD";
+  const struct {
+    const char* name;
+    std::string utf8;
+    std::wstring expected;
+  } cases[] = {
+      {"stray continuation", "a\x80" "b", L"a" + r + L"b"},
+      {"two stray continuations", "\x80\xBF", r + r},
+      {"lead byte C0 is never valid", "\xC0\xAF", r + r},
+      {"overlong three-byte", "\xE0\x80\xAF", r + r + r},
+      {"encoded surrogate", "\xED\xA0\x80", r + r + r},
+      {"above U+10FFFF", "\xF4\x90\x80\x80", r + r + r + r},
+      {"F5 and above", "\xF5\xFF", r + r},
+      {"truncated two-byte at end", "ok\xC3", L"ok" + r},
+      {"truncated three-byte at end", "\xE2\x82", r},
+      {"truncated four-byte at end", "\xF0\x9F\x8F", r},
+      {"truncated sequence before ASCII", "\xE2\x82x", r + L"x"},
+      {"valid after invalid", "\xFF\xC2\xB2", r + L"\u00b2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(c.expected, string_to_wstring(c.utf8));
+  }
+}
+
+TEST(TextConversion, ReplacesInvalidWideCharacters) {
+  const std::string r = "\xEF\xBF\xBD";
+  EXPECT_EQ("a" + r + "b", wstring_to_string(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}));
+  EXPECT_EQ(r, wstring_to_string(std::wstring{static_cast<wchar_t>(0xDFFF)}));
+  if (sizeof(wchar_t) == 4) {
+    EXPECT_EQ(r, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
+    EXPECT_EQ(r, wstring_to_string(std::wstring{static_cast<wchar_t>(-1)}));
+  }
+}
+
+}  // namespace
+}  // namespace Orvanta
