@@ -26,3 +26,8 @@
 #include "orvanta/frame/CompositeInsertionError.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
+
+#include "orvanta/quantities/Quantity.hpp"
+#include "orvanta/quantities/QuantityFunctions.hpp"
+#include "orvanta/quantities/Range.hpp"
+#include "orvanta/quantities/Units.hpp"

@@ -1,0 +1,80 @@
+// What must and must not compile with quantities. Built, never run: a failing
+// check fails the build.
+#include <type_traits>
+#include <utility>
+
+#include "orvanta/quantities/Range.hpp"
+#include "orvanta/quantities/Units.hpp"
+
+namespace Orvanta {
+namespace {
+
+using namespace Units;
+
+template <class, class A, class B>
+struct CanAdd : std::false_type {};
+template <class A, class B>
+struct CanAdd<std::void_t<decltype(std::declval<A>() + std::declval<B>())>, A, B>
+    : std::true_type {};
+
+template <class, class A, class B>
+struct CanSubtractAssign : std::false_type {};
+template <class A, class B>
+struct CanSubtractAssign<std::void_t<decltype(std::declval<A&>() -= std::declval<B>())>, A, B>
+    : std::true_type {};
+
+template <class, class A, class B>
+struct CanCompare : std::false_type {};
+template <class A, class B>
+struct CanCompare<std::void_t<decltype(std::declval<A>() == std::declval<B>()),
+                              decltype(std::declval<A>() < std::declval<B>())>,
+                  A, B> : std::true_type {};
+
+template <class A, class B>
+constexpr bool kCanAdd = CanAdd<void, A, B>::value;
+template <class A, class B>
+constexpr bool kCanSubtractAssign = CanSubtractAssign<void, A, B>::value;
+template <class A, class B>
+constexpr bool kCanCompare = CanCompare<void, A, B>::value;
+
+// Same dimension: fine. Different dimensions: refused.
+static_assert(kCanAdd<Length, Length>);
+static_assert(!kCanAdd<Length, Force>);
+static_assert(!kCanAdd<Length, Area>);
+static_assert(!kCanAdd<Length, double>);
+static_assert(kCanSubtractAssign<Pressure, Pressure>);
+static_assert(!kCanSubtractAssign<Pressure, Force>);
+static_assert(kCanCompare<Angle, Angle>);
+static_assert(!kCanCompare<Angle, Scalar>);
+static_assert(!kCanCompare<Length, double>);
+
+// A bare number is a scalar, never a length.
+static_assert(!std::is_convertible<double, Length>::value);
+static_assert(std::is_constructible<Length, double>::value);
+static_assert(std::is_convertible<double, Scalar>::value);
+static_assert(kCanAdd<Scalar, double>);
+
+// Products and quotients have the summed and subtracted dimensions.
+static_assert(std::is_same<decltype(Length() * Length()), Area>::value);
+static_assert(std::is_same<decltype(Force() / Area()), Pressure>::value);
+static_assert(std::is_same<decltype(Force() * Length()), MomentOfForce>::value);
+static_assert(std::is_same<decltype(Length() * Length() * Length() * Length() / 12.0),
+                           SecondMomentOfArea>::value);
+static_assert(std::is_same<decltype(Length() / Length()), Scalar>::value);
+static_assert(std::is_same<decltype(2.0 * Force()), Force>::value);
+static_assert(std::is_same<decltype(Length() * 2), Length>::value);
+static_assert(std::is_same<decltype(MassDensity() * Acceleration()), WeightDensity>::value);
+
+// The catalogue's constants have their dimension's type.
+static_assert(std::is_same<std::decay_t<decltype(kN_per_m3)>, WeightDensity>::value);
+static_assert(std::is_same<std::decay_t<decltype(deg)>, Angle>::value);
+static_assert(std::is_same<std::decay_t<decltype(unity)>, Scalar>::value);
+
+// A hot value type: small, and cheap to move.
+static_assert(sizeof(Length) <= 16);
+static_assert(std::is_nothrow_copy_constructible<Length>::value);
+static_assert(std::is_nothrow_move_assignable<Length>::value);
+static_assert(std::is_nothrow_copy_constructible<Range<Length>>::value);
+
+}  // namespace
+}  // namespace Orvanta
