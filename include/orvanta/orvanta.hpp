@@ -23,6 +23,7 @@
 #include "orvanta/platform/Types.hpp"
 #include "orvanta/platform/WideStreams.hpp"
 
+#include "orvanta/frame/Cloneable.hpp"
 #include "orvanta/frame/CompositeInsertionError.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
@@ -31,3 +32,9 @@
 #include "orvanta/quantities/QuantityFunctions.hpp"
 #include "orvanta/quantities/Range.hpp"
 #include "orvanta/quantities/Units.hpp"
+
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/messages/Message.hpp"
+#include "orvanta/messages/Signal.hpp"
+#include "orvanta/messages/SignalManager.hpp"

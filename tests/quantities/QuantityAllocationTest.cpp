@@ -1,26 +1,12 @@
-// Computing with quantities allocates nothing. This program replaces the global
-// operator new to count allocations, so it is a test executable of its own.
+// Computing with quantities allocates nothing.
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <vector>
+
+#include "AllocationCounter.hpp"
 
 #include "orvanta/quantities/Range.hpp"
 #include "orvanta/quantities/Units.hpp"
-
-namespace {
-std::atomic<long> allocations{0};
-}
-
-void* operator new(std::size_t size) {
-  ++allocations;
-  if (void* memory = std::malloc(size == 0 ? 1 : size)) return memory;
-  throw std::bad_alloc();
-}
-void operator delete(void* memory) noexcept { std::free(memory); }
-void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace Orvanta {
 namespace {
@@ -33,7 +19,7 @@ TEST(QuantityAllocation, ArithmeticOnCatalogueQuantitiesAllocatesNothing) {
   }
   const Units::Length labelled(1.0, std::wstring(L"custom"));
 
-  const long before = allocations.load();
+  const long before = testing::AllocationCount();
   Units::SecondMomentOfArea total;
   Units::Length longest = Units::mm;
   Units::Force force = Units::kN;
@@ -48,7 +34,7 @@ TEST(QuantityAllocation, ArithmeticOnCatalogueQuantitiesAllocatesNothing) {
     const Range<Units::Length> span(b, -d);
     longest = std::max(longest, span.Extent());
   }
-  const long during = allocations.load() - before;
+  const long during = testing::AllocationCount() - before;
 
   EXPECT_EQ(0, during);
   EXPECT_GT(total.value(), 0.0);
@@ -56,9 +42,9 @@ TEST(QuantityAllocation, ArithmeticOnCatalogueQuantitiesAllocatesNothing) {
 }
 
 TEST(QuantityAllocation, CountingWorks) {
-  const long before = allocations.load();
+  const long before = testing::AllocationCount();
   const Units::Length labelled(1.0, std::wstring(L"a label that is not a base label"));
-  EXPECT_GT(allocations.load(), before);
+  EXPECT_GT(testing::AllocationCount(), before);
   EXPECT_EQ(1.0, labelled.value());
 }
 

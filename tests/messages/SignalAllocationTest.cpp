@@ -1,0 +1,50 @@
+// Raising a signal allocates nothing when its arguments are plain values or
+// shared pointers.
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+#include <vector>
+
+#include "AllocationCounter.hpp"
+#include "orvanta/messages/SignalManager.hpp"
+
+namespace Orvanta {
+namespace {
+
+struct Counter {
+  void OnNumber(int n) { total += n; }
+  void OnItem(Signals::ConstItemPtr item) { total += item ? 1 : 0; }
+  void OnPosition(boost::shared_ptr<Position> position) { total += position ? 1 : 0; }
+  long total = 0;
+};
+
+TEST(SignalAllocation, RaisingAllocatesNothing) {
+  Signals::SignalManager* hub = Signals::SignalManager::Instance();
+  std::vector<Counter> counters(50);
+  for (Counter& counter : counters) {
+    hub->ConnectToScaleChanged(&counter, &Counter::OnNumber);
+    hub->ConnectToItemChanged(&counter, &Counter::OnItem);
+    hub->ConnectToDrawingPositionNotify(&counter, &Counter::OnPosition);
+  }
+  // Item is not defined at this layer: share an int's ownership under an item
+  // pointer that is never dereferenced.
+  const Signals::ConstItemPtr item(boost::make_shared<int>(1),
+                                   reinterpret_cast<const Item*>(&counters));
+  const long before = testing::AllocationCount();
+  for (int i = 0; i < 1000; ++i) {
+    hub->ScaleChanged(i);
+    hub->ItemChanged(item);
+    hub->DrawingPositionNotify(nullptr);
+  }
+  const long during = testing::AllocationCount() - before;
+  for (Counter& counter : counters) {
+    hub->DisconnectFromScaleChanged(&counter, &Counter::OnNumber);
+    hub->DisconnectFromItemChanged(&counter, &Counter::OnItem);
+    hub->DisconnectFromDrawingPositionNotify(&counter, &Counter::OnPosition);
+  }
+  EXPECT_EQ(0, during);
+  EXPECT_EQ(499500 + 1000, counters[0].total);
+}
+
+}  // namespace
+}  // namespace Orvanta
