@@ -1,4 +1,5 @@
 #include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/Types.hpp"
 
 #include <gtest/gtest.h>
 
@@ -62,6 +63,19 @@ TEST(TextConversion, ReplacesInvalidWideCharacters) {
     EXPECT_EQ(r, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
     EXPECT_EQ(r, wstring_to_string(std::wstring{static_cast<wchar_t>(-1)}));
   }
+}
+
+}  // namespace
+}  // namespace Orvanta
+
+namespace Orvanta {
+namespace {
+
+TEST(TextConversion, WidePathsAreUtf8WhateverTheLocale) {
+  const wpath path(L"/tmp/Br\u00fccke/m\u00b2.xml");
+  EXPECT_EQ("/tmp/Br\xC3\xBC" "cke/m\xC2\xB2.xml", path.string());
+  EXPECT_EQ(L"/tmp/Br\u00fccke/m\u00b2.xml", path.wstring());
+  EXPECT_EQ(L"m\u00b2.xml", wpath("/tmp/m\xC2\xB2.xml").filename().wstring());
 }
 
 }  // namespace

@@ -1,0 +1,180 @@
+// BaseDocument: the base class of the host programs' documents, an ordered
+// collection of items under unique names.
+//
+//   class Project : public Orvanta::BaseDocument {
+//    public:
+//     Project() : BaseDocument(true) {}
+//     void ReadFrom(const Orvanta::wpath& file) override { ... }
+//     void WriteTo(const Orvanta::wpath& file) const override { ... }
+//   };
+//   auto project = boost::make_shared<Project>();
+//   Orvanta::ItemPtr wall = project->Create(wallPrototype);  // "Wall 1", announced
+//   project->DuplicateItem(wall);                            // "Wall 1 - Copy"
+//
+// Name checks and lookups by name cost the same however many items there are;
+// they follow items renamed directly (Rename, UniqueRename, Swap) too. While
+// notification is off the document announces nothing and raises no signals,
+// but for the sorting messages. Every operation taking an item pointer throws
+// std::invalid_argument ("BaseDocument::<operation>") for a null pointer.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <boost/enable_shared_from_this.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include "orvanta/documents/Item.hpp"
+#include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/ApplicationModule.hpp"
+#include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/Export.hpp"
+#include "orvanta/platform/Types.hpp"
+
+namespace Orvanta {
+
+namespace detail {
+class ItemNameIndex;
+}
+
+class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocument> {
+ public:
+  // An item's name is taken: string-table text 1879 with the name.
+  class ORVANTA_API NameInUseError : public Error {
+   public:
+    explicit NameInUseError(const std::wstring& name);
+    ~NameInUseError() override;
+  };
+  // For host code that cannot open an item's file: text 1880.
+  class ORVANTA_API CannotOpenItemError : public Error {
+   public:
+    CannotOpenItemError(const wpath& path, const std::wstring& reason);
+    ~CannotOpenItemError() override;
+  };
+
+  // Keeps the document's changed flag set on every ItemChanged of the hub.
+  class ORVANTA_API Connections {
+   public:
+    explicit Connections(BaseDocument* document);
+    ~Connections();
+    Connections(const Connections&) = delete;
+    Connections& operator=(const Connections&) = delete;
+    void OnItemChanged(Signals::ConstItemPtr item);
+
+   private:
+    BaseDocument* document_;
+  };
+
+  // A new, unsaved document; announces "A new project has been created" when
+  // `notification` is on.
+  explicit BaseDocument(bool notification);
+  // A document bound to `path`, whose content the derived constructor reads;
+  // announces the opening when `notification` is on. Throws NoPathError for
+  // an empty path.
+  BaseDocument(const wpath& path, bool notification);
+  // Announces the closing when notification is on.
+  virtual ~BaseDocument();
+
+  // Loads the content from `path`. Throws whatever the host's format throws.
+  virtual void ReadFrom(const wpath& path) = 0;
+  // Writes the whole content to `path`.
+  virtual void WriteTo(const wpath& path) const = 0;
+  // Completes a read; nothing in the base.
+  virtual void FinalizeRead();
+  // Called after items are added or removed; nothing in the base.
+  virtual void Refresh();
+  // Throws InternalError ("BaseDocument::Validate") if a held pointer is null.
+  virtual void Validate() const;
+  bool IsValid() const;
+
+  wpath Path() const { return path_; }
+  void ClearPath() { path_.clear(); }
+  bool UseSI() const { return useSI_; }
+  void UseSI(bool useSI) { useSI_ = useSI; }
+
+  // Queries.
+  bool HasItems() const { return !items_.empty(); }
+  std::size_t NumItems() const { return items_.size(); }
+  const std::vector<ItemPtr>& Items() const { return items_; }
+  // Assigns the item pointers, in order, over the first elements of `out`,
+  // which must hold at least NumItems() elements.
+  void CopyItems(std::vector<ItemPtr>& out) const;
+  // The first item so named, or null.
+  ItemPtr FindItem(const std::wstring& name);
+  boost::shared_ptr<const Item> FindItem(const std::wstring& name) const;
+  // The first item, in document order, for which predicate(item) holds.
+  template <class Predicate>
+  ItemPtr FindItemIf(Predicate predicate) const {
+    for (const ItemPtr& item : items_)
+      if (predicate(item)) return item;
+    return ItemPtr();
+  }
+  bool IsNameUsed(const std::wstring& name) const;
+  // The first item whose ContainsComponent(child) holds, or null.
+  ItemPtr FindParentOf(boost::shared_ptr<const Item> child) const;
+
+  // Flags. Every print-flag setter also sets changed; flags are 0 to 11 (at()
+  // semantics: others throw std::out_of_range).
+  bool HasChanged() const { return changed_; }
+  void HasChanged(bool changed) { changed_ = changed; }
+  void NotifyHasChanged() { changed_ = true; }
+  bool Notification() const { return notification_; }
+  // Returns the previous setting, for the caller to restore.
+  bool SetNotify(bool notification);
+  bool PrintFlag(unsigned int i) const { return printFlags_.at(i); }
+  void SetPrintFlag(unsigned int i, bool value);
+  void FlipPrintFlag(unsigned int i);
+  void SetAllPrintFlags();
+  void ClearAllPrintFlags();
+
+  // Items.
+
+  // Appends `item`; false when this very item is already held. Throws
+  // NameInUseError when its name is taken.
+  bool AddItem(ItemPtr item);
+  // A clone of `prototype` under a free generated name, announced and added.
+  ItemPtr Create(boost::shared_ptr<const Item> prototype);
+  // A clone of `prototype` under a free generated name, not added.
+  ItemPtr CreateItemFrom(boost::shared_ptr<const Item> prototype) const;
+  // The first of GenerateName(1), GenerateName(2), ... not in use.
+  std::wstring CreateUniqueNameFor(boost::shared_ptr<const Item> item) const;
+  // A clone named "<name> - Copy" (or "- Copy (2)", ...), announced and added.
+  ItemPtr DuplicateItem(boost::shared_ptr<const Item> source);
+  // DuplicateItem for each, in order; false if any failed.
+  bool DuplicateItems(std::vector<ItemPtr>& items);
+  // Adds `item` (from a clipboard) renamed "<name> - Copy" (or the next free).
+  bool PasteItem(ItemPtr item);
+  // The deletion question for `item`, naming its parent if it has one.
+  std::wstring ConfirmDeletionMessage(boost::shared_ptr<const Item> item) const;
+  // Asks through `application`'s yes/no box; removes and announces on Yes.
+  bool RemoveItem(ItemPtr item, const ApplicationModule& application);
+  bool RemoveItems(std::vector<ItemPtr>& items, const ApplicationModule& application);
+  // Removes every item silently; changed is not touched.
+  void ClearItems();
+  // Stable sorts (exact code-unit order); always announced.
+  void SortItemsByName();
+  void SortItemsByType();
+
+  void Swap(BaseDocument& other);
+
+ protected:
+  BaseDocument(const BaseDocument& other);
+
+  // Broadcasts `text` as information with flag true if notification is on.
+  void Announce(const std::wstring& text) const;
+  // Text `id` with <Name/> and <Type/> of `item`.
+  static std::wstring ItemText(unsigned int id, const Item& item);
+
+ private:
+  bool notification_;
+  boost::shared_ptr<Connections> connections_;
+  wpath path_;
+  bool useSI_;
+  bool changed_;
+  std::vector<ItemPtr> items_;
+  std::vector<bool> printFlags_;
+  std::unique_ptr<detail::ItemNameIndex> names_;
+};
+
+}  // namespace Orvanta

@@ -1,0 +1,54 @@
+// NameInterface: the name of an object, and renaming that refuses names in use.
+//
+//   item.UniqueRename(L"Wall 2", {L"Wall 1", L"Wall 2"});  // throws Error 1879
+//   item.Rename(L"Wall 3");                                  // no check
+//
+// Whoever must follow an object's name (a document's index of names) watches
+// it: every change of the name, by Rename, UniqueRename, Swap or assignment,
+// is reported to the watchers. Copies start unwatched.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "orvanta/frame/Cloneable.hpp"
+#include "orvanta/platform/Export.hpp"
+
+namespace Orvanta {
+
+class ORVANTA_API NameInterface : public CopyAssignable<NameInterface> {
+ public:
+  // Told of every change of a watched name. Must stop watching (Unwatch)
+  // before it is destroyed.
+  class Watcher {
+   public:
+    virtual void NameChanged(const NameInterface& named, const std::wstring& oldName) = 0;
+
+   protected:
+    ~Watcher() = default;
+  };
+
+  explicit NameInterface(const std::wstring& name = std::wstring());
+  NameInterface(const NameInterface& other);
+  NameInterface& operator=(const NameInterface& other);
+  virtual ~NameInterface();
+
+  std::wstring Name() const { return name_; }
+  // Replaces the name; no check.
+  void Rename(const std::wstring& name);
+  // Renames unless `name` is one of `usedNames` (exact comparison); then throws
+  // Error with string-table text 1879 and keeps the name.
+  void UniqueRename(const std::wstring& name, const std::vector<std::wstring>& usedNames);
+  void Swap(NameInterface& other);
+
+  void Watch(Watcher* watcher) const;
+  void Unwatch(Watcher* watcher) const;
+
+ private:
+  void Announce(const std::wstring& oldName) const;
+
+  std::wstring name_;
+  mutable std::vector<Watcher*> watchers_;
+};
+
+}  // namespace Orvanta

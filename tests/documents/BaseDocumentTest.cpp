@@ -1,0 +1,292 @@
+#include "orvanta/documents/BaseDocument.hpp"
+
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+#include <string>
+#include <vector>
+
+#include "TestItems.hpp"
+#include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/TextConversion.hpp"
+
+namespace Orvanta {
+namespace {
+
+using testing::MakeLayer;
+using testing::MemoryDocument;
+typedef std::vector<std::string> Journal;
+
+// Writes every message and item signal of the hub, in order, to a journal,
+// and answers the yes/no boxes with `answer`.
+class DocumentTest : public ::testing::Test {
+ protected:
+  DocumentTest() {
+    Signals::SignalManager* hub = Signals::SignalManager::Instance();
+    hub->ConnectToBroadcast(this, &DocumentTest::OnMessage);
+    hub->ConnectToItemAdded(this, &DocumentTest::OnAdded);
+    hub->ConnectToItemCreated(this, &DocumentTest::OnCreated);
+    hub->ConnectToItemRemoved(this, &DocumentTest::OnRemoved);
+    hub->ConnectToItemDestroyed(this, &DocumentTest::OnDestroyed);
+    previous_ = SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&,
+                                            unsigned int) {
+      questions.push_back(wstring_to_string(text));
+      return answer;
+    });
+  }
+  ~DocumentTest() override {
+    Signals::SignalManager* hub = Signals::SignalManager::Instance();
+    hub->DisconnectFromBroadcast(this, &DocumentTest::OnMessage);
+    hub->DisconnectFromItemAdded(this, &DocumentTest::OnAdded);
+    hub->DisconnectFromItemCreated(this, &DocumentTest::OnCreated);
+    hub->DisconnectFromItemRemoved(this, &DocumentTest::OnRemoved);
+    hub->DisconnectFromItemDestroyed(this, &DocumentTest::OnDestroyed);
+    SetMessageBoxHandler(previous_);
+  }
+
+  void OnMessage(boost::shared_ptr<Message> message, bool) {
+    journal.push_back(wstring_to_string(message->Text()));
+  }
+  void Note(const char* what, const Signals::ConstItemPtr& item) {
+    journal.push_back(std::string(what) + " " + wstring_to_string(item->Name()));
+  }
+  void OnAdded(Signals::ConstItemPtr item) { Note("[added]", item); }
+  void OnCreated(Signals::ConstItemPtr item) { Note("[created]", item); }
+  void OnRemoved(Signals::ConstItemPtr item) { Note("[removed]", item); }
+  void OnDestroyed(Signals::ConstItemPtr item) { Note("[destroyed]", item); }
+
+  static std::vector<std::wstring> Names(const BaseDocument& document) {
+    std::vector<std::wstring> names;
+    for (const ItemPtr& item : document.Items()) names.push_back(item->Name());
+    return names;
+  }
+
+  Journal journal;
+  Journal questions;
+  int answer = AnswerYes;
+  const ApplicationModule application{L"Sections", nullptr};
+
+ private:
+  MessageBoxHandler previous_;
+};
+
+TEST_F(DocumentTest, UniqueNamesFillGaps) {
+  MemoryDocument document(false);
+  document.AddItem(MakeLayer(L"Layer 1"));
+  document.AddItem(MakeLayer(L"Layer 3"));
+  const auto prototype = boost::make_shared<testing::Layer>();
+  EXPECT_EQ(L"Layer 2", document.CreateUniqueNameFor(prototype));
+  document.Create(prototype);
+  EXPECT_EQ(L"Layer 4", document.Create(prototype)->Name());
+
+  // Names freed by a direct rename or a removal are found again.
+  document.FindItem(L"Layer 1")->Rename(L"Ground");
+  EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));
+  document.FindItem(L"Ground")->Rename(L"Layer 9");
+  EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));
+  EXPECT_TRUE(document.IsNameUsed(L"Layer 9"));
+  EXPECT_FALSE(document.IsNameUsed(L"Ground"));
+  document.ClearItems();
+  EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));
+}
+
+TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
+  MemoryDocument document(false);
+  const ItemPtr a = MakeLayer(L"A");
+  document.AddItem(a);
+  const struct {
+    const char* name;
+    std::wstring expected;
+  } duplicates[] = {{"first copy", L"A - Copy"}, {"second", L"A - Copy (2)"},
+                    {"third", L"A - Copy (3)"}};
+  for (const auto& d : duplicates) {
+    SCOPED_TRACE(d.name);
+    EXPECT_EQ(d.expected, document.DuplicateItem(a)->Name());
+  }
+  // A freed copy name is used again, and "(1)" never appears.
+  document.FindItem(L"A - Copy")->Rename(L"spare");
+  EXPECT_EQ(L"A - Copy", document.DuplicateItem(a)->Name());
+  document.FindItem(L"A - Copy (2)")->Rename(L"spare 2");
+  EXPECT_EQ(L"A - Copy (2)", document.DuplicateItem(a)->Name());
+  EXPECT_EQ(L"A - Copy (4)", document.DuplicateItem(a)->Name());
+
+  const ItemPtr pasted = MakeLayer(L"B");  // no B in the document: still "B - Copy"
+  EXPECT_TRUE(document.PasteItem(pasted));
+  EXPECT_EQ(L"B - Copy", pasted->Name());
+  const ItemPtr again = MakeLayer(L"B");
+  document.PasteItem(again);
+  EXPECT_EQ(L"B - Copy (2)", again->Name());
+
+  std::vector<ItemPtr> none;
+  EXPECT_TRUE(document.DuplicateItems(none));
+}
+
+TEST_F(DocumentTest, AnnouncementsInOrder) {
+  {
+    MemoryDocument document(true);
+    const ItemPtr created = document.Create(boost::make_shared<testing::Layer>());
+    document.DuplicateItem(created);
+    answer = AnswerYes;
+    EXPECT_TRUE(document.RemoveItem(created, application));
+  }
+  EXPECT_EQ((Journal{"A new project has been created",
+                     "'Layer 1' (Layer) created", "[created] Layer 1",
+                     "'Layer 1' (Layer) added to the project", "[added] Layer 1",
+                     "'Layer 1' (Layer) duplicated as 'Layer 1 - Copy'",
+                     "[created] Layer 1 - Copy",
+                     "'Layer 1 - Copy' (Layer) added to the project", "[added] Layer 1 - Copy",
+                     "'Layer 1' (Layer) removed from the project", "[removed] Layer 1",
+                     "'Layer 1' (Layer) deleted", "[destroyed] Layer 1",
+                     "The project has been closed"}),
+            journal);
+  EXPECT_EQ((Journal{"Are you sure you want to delete 'Layer 1' (Layer)?"}), questions);
+}
+
+TEST_F(DocumentTest, RefusedAndImpossibleRemovals) {
+  MemoryDocument document(true);
+  const ItemPtr a = MakeLayer(L"A"), b = MakeLayer(L"B"), stranger = MakeLayer(L"S");
+  document.AddItem(a);
+  document.AddItem(b);
+  auto parent = boost::make_shared<testing::Group>(L"Frame", L"Group");
+  parent->InsertComponent(a);
+  document.AddItem(parent);
+  document.HasChanged(false);
+  journal.clear();
+
+  answer = AnswerNo;
+  EXPECT_FALSE(document.RemoveItem(a, application));
+  answer = AnswerYes;
+  EXPECT_FALSE(document.RemoveItem(stranger, application));
+  EXPECT_TRUE(journal.empty());
+  EXPECT_FALSE(document.HasChanged());
+  EXPECT_EQ((std::vector<std::wstring>{L"A", L"B", L"Frame"}), Names(document));
+  EXPECT_EQ(
+      "Are you sure you want to delete 'A' (Layer)?\nThis item is being used by 'Frame' (Group)",
+      questions[0]);
+
+  std::vector<ItemPtr> both{stranger, b};
+  EXPECT_FALSE(document.RemoveItems(both, application));  // went on after the failure
+  EXPECT_EQ((std::vector<std::wstring>{L"A", L"Frame"}), Names(document));
+  EXPECT_TRUE(document.HasChanged());
+}
+
+TEST_F(DocumentTest, AddingRules) {
+  MemoryDocument document(false);
+  const ItemPtr a = MakeLayer(L"A");
+  EXPECT_TRUE(document.AddItem(a));
+  EXPECT_THROW(document.AddItem(MakeLayer(L"A")), BaseDocument::NameInUseError);
+  // The name check comes first, and a held item's own name is in use.
+  a->Rename(L"A2");
+  EXPECT_THROW(document.AddItem(a), BaseDocument::NameInUseError);
+  EXPECT_TRUE(document.AddItem(MakeLayer(L"a")));  // case-sensitive
+  EXPECT_EQ(2u, document.NumItems());
+  try {
+    document.AddItem(nullptr);
+    ADD_FAILURE();
+  } catch (const std::invalid_argument& error) {
+    EXPECT_STREQ("BaseDocument::AddItem", error.what());
+  }
+  EXPECT_THROW(document.DuplicateItem(nullptr), std::invalid_argument);
+  EXPECT_THROW(document.RemoveItem(nullptr, application), std::invalid_argument);
+}
+
+TEST_F(DocumentTest, FindAfterDirectRenamesAndSwaps) {
+  MemoryDocument document(false);
+  const ItemPtr a = MakeLayer(L"A"), b = MakeLayer(L"B"), c = MakeLayer(L"C");
+  document.AddItem(a);
+  document.AddItem(b);
+  document.AddItem(c);
+  a->Swap(*b);
+  EXPECT_EQ(b, document.FindItem(L"A"));
+  EXPECT_EQ(a, document.FindItem(L"B"));
+  c->UniqueRename(L"D", {});
+  EXPECT_EQ(nullptr, document.FindItem(L"C"));
+  EXPECT_EQ(c, document.FindItem(L"D"));
+  // A rename may make two items share a name: the first in order is found.
+  c->Rename(L"A");
+  EXPECT_EQ(a, document.FindItem(L"B"));
+  EXPECT_EQ(b, document.FindItem(L"A"));
+  b->Rename(L"Z");
+  EXPECT_EQ(c, document.FindItem(L"A"));
+  const MemoryDocument& constant = document;
+  EXPECT_EQ(c, constant.FindItem(L"A"));
+  // A removed item is no longer followed.
+  document.RemoveItem(c, application);
+  c->Rename(L"Q");
+  EXPECT_FALSE(document.IsNameUsed(L"Q"));
+  EXPECT_FALSE(document.IsNameUsed(L"A"));
+}
+
+TEST_F(DocumentTest, SortsAreStableAndAlwaysAnnounced) {
+  MemoryDocument document(false);
+  for (const wchar_t* name : {L"b", L"B", L"a", L"c"}) document.AddItem(MakeLayer(name, L"T"));
+  document.AddItem(MakeLayer(L"0", L"S"));
+  document.SortItemsByType();
+  EXPECT_EQ((std::vector<std::wstring>{L"0", L"b", L"B", L"a", L"c"}), Names(document));
+  document.SortItemsByName();
+  EXPECT_EQ((std::vector<std::wstring>{L"0", L"B", L"a", L"b", L"c"}), Names(document));
+  EXPECT_EQ((Journal{"Items have been sorted by type", "Items have been sorted by name"}), journal);
+}
+
+TEST_F(DocumentTest, NotificationSwitchSilencesItemEvents) {
+  MemoryDocument document(true);
+  journal.clear();
+  EXPECT_TRUE(document.SetNotify(false));
+  const ItemPtr a = document.Create(boost::make_shared<testing::Layer>());
+  document.DuplicateItem(a);
+  document.RemoveItem(a, application);
+  EXPECT_TRUE(journal.empty());
+  EXPECT_FALSE(document.SetNotify(true));
+}
+
+TEST_F(DocumentTest, ChangedFlagAndPrintFlags) {
+  MemoryDocument document(false), other(false);
+  EXPECT_FALSE(document.HasChanged());
+  for (unsigned int i = 0; i < 12; ++i) EXPECT_TRUE(document.PrintFlag(i));
+  EXPECT_THROW(document.PrintFlag(12), std::out_of_range);
+  document.FlipPrintFlag(3);
+  EXPECT_FALSE(document.PrintFlag(3));
+  EXPECT_TRUE(document.HasChanged());
+
+  document.HasChanged(false);
+  other.HasChanged(false);
+  const ItemPtr elsewhere = MakeLayer(L"anywhere");
+  elsewhere->SignalItemChanged();  // any item's change marks every document
+  EXPECT_TRUE(document.HasChanged());
+  EXPECT_TRUE(other.HasChanged());
+  document.HasChanged(false);
+  Signals::SignalManager::Instance()->ItemChanged(nullptr);
+  EXPECT_FALSE(document.HasChanged());
+}
+
+TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
+  EXPECT_THROW(MemoryDocument(wpath(), true), NoPathError);
+  journal.clear();
+  { MemoryDocument opened(wpath(L"/projects/Br\u00fccke.xml"), true); }
+  EXPECT_EQ((Journal{"The project at '/projects/Br\xC3\xBC" "cke.xml' has been opened",
+                     "The project at '/projects/Br\xC3\xBC" "cke.xml' has been closed"}),
+            journal);
+  const BaseDocument::CannotOpenItemError error(wpath(L"/a.xml"), L"");
+  EXPECT_STREQ("Cannot open '/a.xml'. ", error.what());
+}
+
+TEST_F(DocumentTest, CopiesAndSwapsKeepTheirIndexes) {
+  MemoryDocument first(false), second(false);
+  const ItemPtr a = MakeLayer(L"A"), b = MakeLayer(L"B");
+  first.AddItem(a);
+  second.AddItem(b);
+  first.Swap(second);
+  b->Rename(L"B2");
+  EXPECT_TRUE(first.IsNameUsed(L"B2"));
+  EXPECT_FALSE(second.IsNameUsed(L"B2"));
+  EXPECT_TRUE(second.IsNameUsed(L"A"));
+  EXPECT_TRUE(first.IsValid());
+  std::vector<ItemPtr> out(3);
+  first.CopyItems(out);
+  EXPECT_EQ(b, out[0]);
+}
+
+}  // namespace
+}  // namespace Orvanta

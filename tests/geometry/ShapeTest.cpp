@@ -1,0 +1,134 @@
+#include "orvanta/geometry/Shape.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+#include "orvanta/geometry/Circle.hpp"
+#include "orvanta/geometry/Rectangle.hpp"
+#include "orvanta/geometry/Square.hpp"
+#include "orvanta/geometry/Strip.hpp"
+
+namespace Orvanta {
+namespace {
+
+using Units::Length;
+const double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The torsion constant of a b x d rectangle, written independently.
+double TorsionConstant(double b, double d) {
+  const double s = std::min(b, d), r = s / std::max(b, d);
+  return b * d * s * s * (1.0 / 3.0 - 0.21 * r * (1.0 - std::pow(r, 4) / 12.0));
+}
+
+TEST(Rectangle, PropertiesOfA300By500Section) {
+  const Rectangle beam(Length(300, Units::mm), Length(0.5));
+  EXPECT_DOUBLE_EQ(1.6, beam.Circumference().value());
+  EXPECT_DOUBLE_EQ(0.15, beam.Area().value());
+  EXPECT_DOUBLE_EQ(0.0125, beam.FirstMomentOfArea().value());
+  EXPECT_DOUBLE_EQ(0.003125, beam.SecondMomentOfArea().value());
+  EXPECT_DOUBLE_EQ(TorsionConstant(0.3, 0.5), beam.PolarMomentOfArea().value());
+  EXPECT_DOUBLE_EQ(0.6, beam.AspectRatio().value());
+  EXPECT_DOUBLE_EQ(std::sqrt(0.003125 / 0.15), beam.RadiusOfGyration().value());
+  EXPECT_EQ(L"m^4", beam.PolarMomentOfArea().Units());
+
+  const Rectangle turned(Length(0.5), Length(0.3));  // breadth > depth
+  EXPECT_DOUBLE_EQ(beam.PolarMomentOfArea().value(), turned.PolarMomentOfArea().value());
+  EXPECT_EQ(kInf, Rectangle(Length(0.3), Length(0.0)).AspectRatio().value());
+}
+
+TEST(Square, PolarMomentDiffersFromTheEqualSidedRectangle) {
+  for (double w : {0.4, 2.5}) {
+    SCOPED_TRACE(w);
+    const Square square(Length{w});
+    const Rectangle rectangle(Length{w}, Length{w});
+    const double w4 = w * w * w * w;
+    EXPECT_DOUBLE_EQ(w4 / 7.1, square.PolarMomentOfArea().value());
+    EXPECT_DOUBLE_EQ(w4 * (1.0 / 3.0 - 0.21 * 11.0 / 12.0), rectangle.PolarMomentOfArea().value());
+    EXPECT_DOUBLE_EQ(rectangle.Circumference().value(), square.Circumference().value());
+    EXPECT_DOUBLE_EQ(rectangle.FirstMomentOfArea().value(), square.FirstMomentOfArea().value());
+    EXPECT_DOUBLE_EQ(rectangle.RadiusOfGyration().value(), square.RadiusOfGyration().value());
+  }
+}
+
+TEST(Circle, PropertiesFromTheRadius) {
+  Circle bar(Length(1.0));
+  bar.SetRadius(Length(0.1));
+  EXPECT_DOUBLE_EQ(0.2, bar.Diameter().value());
+  EXPECT_DOUBLE_EQ(0.1, bar.Radius().value());
+  const double pi = 3.141592653589793, d = 0.2;
+  EXPECT_DOUBLE_EQ(pi * d, bar.Circumference().value());
+  EXPECT_DOUBLE_EQ(d * d * d / 6, bar.FirstMomentOfArea().value());
+  EXPECT_DOUBLE_EQ(pi * d * d * d * d / 32, bar.PolarMomentOfArea().value());
+  EXPECT_DOUBLE_EQ(d / 4, bar.RadiusOfGyration().value());  // sqrt(π d⁴/64 / (π d²/4))
+}
+
+TEST(Strip, IsUnboundedAndItsRadiusOfGyrationIsNaN) {
+  const Strip strip(Length(0.2));
+  EXPECT_EQ(kInf, strip.Area().value());
+  EXPECT_EQ(kInf, strip.PolarMomentOfArea().value());
+  EXPECT_EQ(0.0, strip.AspectRatio().value());
+  EXPECT_TRUE(std::isnan(strip.RadiusOfGyration().value()));
+}
+
+// Calls (shape.*set)(v) with invalid values v, expecting `text` and no change.
+template <class S>
+void ExpectRejected(S shape, void (S::*set)(const Length&), Length (S::*get)() const,
+                    const std::string& text) {
+  const double before = (shape.*get)().value();
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  for (double bad : {0.0, -0.0, -tiny, -1.0, kInf, -kInf, kNaN}) {
+    SCOPED_TRACE(text + " " + std::to_string(bad));
+    try {
+      (shape.*set)(Length(bad));
+      ADD_FAILURE() << "no exception";
+    } catch (const std::invalid_argument& error) {
+      EXPECT_EQ(text, error.what());
+    }
+    EXPECT_EQ(before, (shape.*get)().value());
+  }
+}
+
+TEST(Shape, SettersRejectInvalidDimensionsAndKeepTheShape) {
+  const Length one(1.0);
+  ExpectRejected(Strip(one), &Strip::SetWidth, &Strip::Width, "Strip::SetWidth");
+  ExpectRejected(Rectangle(one, one), &Rectangle::SetBreadth, &Rectangle::Breadth,
+                 "Rectangle::SetBreadth");
+  ExpectRejected(Rectangle(one, one), &Rectangle::SetDepth, &Rectangle::Depth,
+                 "Rectangle::SetDepth");
+  ExpectRejected(Circle(one), &Circle::SetDiameter, &Circle::Diameter, "Circle::SetDiameter");
+  ExpectRejected(Circle(one), &Circle::SetRadius, &Circle::Diameter, "Circle::SetDiameter");
+  ExpectRejected(Square(one), &Square::SetWidth, &Square::Width, "Square::SetWidth");
+
+  const Square square(one);
+  EXPECT_TRUE(square.IsValidDimension(Length(std::numeric_limits<double>::denorm_min())));
+  EXPECT_TRUE(square.IsValidDimension(Length(std::numeric_limits<double>::max())));
+}
+
+TEST(Shape, CloneAssignAndSwapMakeSeparateCopies) {
+  const Rectangle original(Length(0.3), Length(0.5));
+  std::unique_ptr<Shape> clone(static_cast<const Shape&>(original).Clone());
+  Rectangle* rectangle = dynamic_cast<Rectangle*>(clone.get());
+  ASSERT_NE(nullptr, rectangle);
+  EXPECT_EQ(0.3, rectangle->Breadth().value());
+  rectangle->SetDepth(Length(1.0));
+  EXPECT_EQ(0.5, original.Depth().value());
+
+  Rectangle other(Length(2.0), Length(2.0));
+  other.Swap(*rectangle);
+  EXPECT_EQ(1.0, other.Depth().value());
+  EXPECT_EQ(2.0, rectangle->Depth().value());
+  other.Swap(other);
+  EXPECT_EQ(1.0, other.Depth().value());
+  other = original;
+  EXPECT_EQ(0.5, other.Depth().value());
+}
+
+}  // namespace
+}  // namespace Orvanta
