@@ -29,6 +29,7 @@
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/frame/Visitor.hpp"
+#include "orvanta/frame/XmlInputArchive.hpp"
 
 #include "orvanta/quantities/Quantity.hpp"
 #include "orvanta/quantities/QuantityFunctions.hpp"
@@ -50,6 +51,7 @@
 #include "orvanta/documents/NameInterface.hpp"
 #include "orvanta/documents/NotesInterface.hpp"
 #include "orvanta/documents/PrototypeFactory.hpp"
+#include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/documents/TypeInterface.hpp"
 #include "orvanta/documents/ValidationInterface.hpp"
 
@@ -66,3 +68,5 @@
 #include "orvanta/geometry/Square.hpp"
 #include "orvanta/geometry/Strip.hpp"
 #include "orvanta/geometry/TextDraw.hpp"
+
+#include "orvanta/application/BaseApplication.hpp"

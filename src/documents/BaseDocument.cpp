@@ -4,7 +4,11 @@
 #include <stdexcept>
 #include <utility>
 
+#include <boost/filesystem/operations.hpp>
+
 #include "ItemNameIndex.hpp"
+#include "orvanta/documents/SharedProgramOptions.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
@@ -179,6 +183,69 @@ std::wstring BaseDocument::ItemText(unsigned int id, const Item& item) {
 void BaseDocument::Announce(const std::wstring& text) const {
   if (notification_) Hub().Broadcast(new LeafMessage(text, Message::Information), true);
 }
+
+void BaseDocument::AnnouncePath(unsigned int id, const wpath& path) const {
+  if (!notification_) return;
+  std::wstring text = LibraryText(id);
+  ReplaceTag(text, L"<Path/>", path.wstring());
+  Announce(text);
+}
+
+void BaseDocument::WriteAndAnnounce(const wpath& path, unsigned int textId) const {
+  WriteTo(path);
+  AnnouncePath(textId, path);
+}
+
+void BaseDocument::Save() const {
+  if (path_.empty()) throw NoPathError();
+  if (SharedProgramOptions::AutomaticBackup()) Backup();
+  WriteTo(path_);
+  changed_ = false;
+  AnnouncePath(1953, path_);
+  if (notification_) SignalDocumentSaved();
+}
+
+void BaseDocument::SaveAs(const wpath& path) const {
+  if (path.empty()) throw NoPathError();
+  WriteTo(path);
+  path_ = path;
+  changed_ = false;
+  AnnouncePath(1954, path);
+  if (notification_) SignalDocumentSaved();
+}
+
+void BaseDocument::SaveCopyAs(const wpath& path) const {
+  if (path.empty()) throw NoPathError();
+  WriteTo(path);
+  AnnouncePath(1954, path);
+  if (notification_) SignalDocumentSaved();
+}
+
+wpath BaseDocument::BackupPath() const {
+  if (path_.empty()) throw NoPathError();
+  wpath backup = path_;
+  backup.replace_extension(string_to_wstring(SharedProgramOptions::BackupExtension()));
+  return backup;
+}
+
+void BaseDocument::Backup() const {
+  if (path_.empty()) return;
+  try {
+    const wpath backup = BackupPath();
+    if (boost::filesystem::exists(backup)) boost::filesystem::remove(backup);
+    boost::filesystem::copy_file(path_, backup);
+    AnnouncePath(1955, backup);
+  } catch (const std::exception& error) {
+    Hub().Broadcast(new LeafMessage(string_to_wstring(error.what()), Message::Error), true);
+  }
+}
+
+void BaseDocument::Revert() {
+  if (path_.empty()) throw NoPathError();
+  ReadFrom(path_);
+}
+
+void BaseDocument::SignalDocumentSaved() const { Hub().DocumentSaved(shared_from_this()); }
 
 bool BaseDocument::AddItem(ItemPtr item) {
   RequireItem(item, "AddItem");

@@ -18,7 +18,7 @@ void BroadcastLeaf(const Text& text, Message::SeverityType severity, bool flag) 
 
 void Log(const std::string& text) { std::clog << text << std::endl; }
 void Log(const std::wstring& text) {
-  UseUtf8WideStandardStreams();
+  UseUtf8WideStandardStream(std::wclog);
   std::wclog << text << std::endl;
 }
 

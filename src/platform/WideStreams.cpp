@@ -84,13 +84,19 @@ void Bridge(std::wostream& wide, std::wstreambuf* start, std::ostream& narrow,
 
 }  // namespace
 
-void UseUtf8WideStandardStreams() {
+void UseUtf8WideStandardStream(std::wostream& stream) {
   static Utf8Bridge* out = nullptr;
   static Utf8Bridge* err = nullptr;
   static Utf8Bridge* log = nullptr;
-  Bridge(std::wcout, kStartBuffers.out, std::cout, out);
-  Bridge(std::wcerr, kStartBuffers.err, std::cerr, err);
-  Bridge(std::wclog, kStartBuffers.log, std::clog, log);
+  if (&stream == &std::wcout) Bridge(std::wcout, kStartBuffers.out, std::cout, out);
+  if (&stream == &std::wcerr) Bridge(std::wcerr, kStartBuffers.err, std::cerr, err);
+  if (&stream == &std::wclog) Bridge(std::wclog, kStartBuffers.log, std::clog, log);
+}
+
+void UseUtf8WideStandardStreams() {
+  UseUtf8WideStandardStream(std::wcout);
+  UseUtf8WideStandardStream(std::wcerr);
+  UseUtf8WideStandardStream(std::wclog);
 }
 
 }  // namespace Orvanta

@@ -90,6 +90,29 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
 
   wpath Path() const { return path_; }
   void ClearPath() { path_.clear(); }
+
+  // Persistence. The content is the host's (WriteTo / ReadFrom); these fix the
+  // protocol around it. Each throws NoPathError when it needs a path and
+  // there is none; a failing WriteTo or ReadFrom passes its exception on with
+  // the path and the changed flag as they were and nothing announced.
+
+  // Backs up first when SharedProgramOptions::AutomaticBackup(), writes,
+  // clears changed, announces and raises DocumentSaved.
+  void Save() const;
+  // Writes to `path`, which becomes the document's path; clears changed.
+  void SaveAs(const wpath& path) const;
+  // Writes a copy to `path`; the path and changed flag stay.
+  void SaveCopyAs(const wpath& path) const;
+  // Copies the file as last saved to BackupPath(), replacing an older backup.
+  // Does nothing without a path; a failure is broadcast as an error message
+  // and never thrown.
+  void Backup() const;
+  // The path with its extension replaced by the backup extension.
+  wpath BackupPath() const;
+  // Reads the content again from the path; nothing is announced.
+  void Revert();
+  // Raises DocumentSaved with this document (which a shared pointer must own).
+  void SignalDocumentSaved() const;
   bool UseSI() const { return useSI_; }
   void UseSI(bool useSI) { useSI_ = useSI; }
 
@@ -163,15 +186,18 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
 
   // Broadcasts `text` as information with flag true if notification is on.
   void Announce(const std::wstring& text) const;
+  // Text `id` with <Path/> filled by `path`, announced.
+  void AnnouncePath(unsigned int id, const wpath& path) const;
+  void WriteAndAnnounce(const wpath& path, unsigned int textId) const;
   // Text `id` with <Name/> and <Type/> of `item`.
   static std::wstring ItemText(unsigned int id, const Item& item);
 
  private:
   bool notification_;
   boost::shared_ptr<Connections> connections_;
-  wpath path_;
+  mutable wpath path_;
   bool useSI_;
-  bool changed_;
+  mutable bool changed_;
   std::vector<ItemPtr> items_;
   std::vector<bool> printFlags_;
   std::unique_ptr<detail::ItemNameIndex> names_;

@@ -10,6 +10,8 @@
 //   std::wclog << L"Area: 0.15 m\u00b2" << std::endl;  // UTF-8 on stderr
 #pragma once
 
+#include <iosfwd>
+
 #include "orvanta/platform/Export.hpp"
 
 namespace Orvanta {
@@ -19,5 +21,8 @@ namespace Orvanta {
 // replaced (a program log, a test capturing output) keeps it. Safe to call any
 // number of times.
 ORVANTA_API void UseUtf8WideStandardStreams();
+// The same for one of the three (`stream` is std::wcout, std::wcerr or
+// std::wclog; any other stream is left alone).
+ORVANTA_API void UseUtf8WideStandardStream(std::wostream& stream);
 
 }  // namespace Orvanta

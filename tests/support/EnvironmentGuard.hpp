@@ -1,7 +1,7 @@
 // Sets environment variables for one test and restores them afterwards.
 #pragma once
 
-#include <stdlib.h>
+#include <stdlib.h>  // setenv: these tests run on POSIX
 
 #include <map>
 #include <string>

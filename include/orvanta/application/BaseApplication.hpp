@@ -1,0 +1,268 @@
+// BaseApplication: the base class of every host program's application object:
+// the program's identity, versions and folders, the user's program options,
+// the current document's lifecycle and the program log.
+//
+//   class Sections : public Orvanta::BaseApplication {
+//    public:
+//     Sections()
+//         : BaseApplication(nullptr, L"Sections", L"SEC", boost::gregorian::date(2026, 12, 5),
+//                           L"", L"Sections.xml", L"Sections.log", L"Sections.chm") {}
+//     boost::shared_ptr<Orvanta::BaseDocument> MakeNewDocument() override { ... }
+//     ...
+//   };
+//   Orvanta::SetProgramVersion(2, 1, 3, 45, L"2.1.3");   // before construction
+//   auto app = boost::make_shared<Sections>();
+//   app->OpenDocument(L"/home/ann/Bridge.xml");
+//
+// On POSIX the common application-data folder is $XDG_DATA_HOME (or
+// ~/.local/share) and the common documents folder $XDG_DOCUMENTS_DIR (or
+// ~/Documents), each followed by Orvanta / program name / product version.
+#pragma once
+
+#include <string>
+
+#include <boost/date_time/gregorian/gregorian_types.hpp>
+#include <boost/enable_shared_from_this.hpp>
+#include <boost/shared_ptr.hpp>
+
+#include "orvanta/documents/BaseDocument.hpp"
+#include "orvanta/geometry/Extents.hpp"
+#include "orvanta/platform/ApplicationModule.hpp"
+#include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/Export.hpp"
+#include "orvanta/platform/Types.hpp"
+#include "orvanta/quantities/Units.hpp"
+
+namespace Orvanta {
+
+namespace detail {
+struct ProgramOptionsRecord;
+}
+
+class ORVANTA_API BaseApplication : public ApplicationModule,
+                                    public boost::enable_shared_from_this<BaseApplication> {
+ public:
+  // The operation `where` needed a current document: text 1984.
+  class ORVANTA_API NoDocumentError : public Error {
+   public:
+    explicit NoDocumentError(const std::wstring& where);
+    ~NoDocumentError() override;
+  };
+  // A file needed for a report is missing: text 2018.
+  class ORVANTA_API ReportGenerationError : public Error {
+   public:
+    explicit ReportGenerationError(const std::wstring& file);
+    ~ReportGenerationError() override;
+  };
+  // A report engine failed with `code`: text 2019.
+  class ORVANTA_API ReportEngineError : public Error {
+   public:
+    explicit ReportEngineError(long code);
+    ~ReportEngineError() override;
+  };
+
+  enum XSLTEngineType { MSXML = 0, AltovaXML = 1, XSLTProc = 2 };
+  typedef int ReportFormatType;
+  typedef int ReportOrientationType;
+  typedef int StartupViewType;
+  typedef int VisualAppearanceType;
+
+  // Runs, in order: the module from `programName` and `instance`; the
+  // identity statics; ResetUserOptions(); the command-line switches;
+  // LoadUserOptions(true); the program log when it is to be written. Throws
+  // Error when the common application-data folder cannot be found.
+  BaseApplication(HINSTANCE instance, const std::wstring& programName, const std::wstring& prefix,
+                  const boost::gregorian::date& releaseDate, const std::wstring& hostText,
+                  const std::wstring& configFileName, const std::wstring& logFileName,
+                  const std::wstring& helpFileName);
+  ~BaseApplication() override;
+
+  // The host's place to register unit conversions; empty here.
+  virtual void RegisterConversions();
+  virtual std::wstring ReportTitle() const = 0;
+  virtual std::wstring ReportStyleSheet() const = 0;
+  virtual wpath ReportTransform(const wpath& xml) const = 0;
+  // A new, empty document of the host's class.
+  virtual boost::shared_ptr<BaseDocument> MakeNewDocument() = 0;
+  // A document read from `path`; may throw.
+  virtual boost::shared_ptr<BaseDocument> MakeDocumentFromFile(const wpath& path) = 0;
+
+  // Identity.
+  static std::wstring ProgramName();
+  static std::wstring Prefix();
+  static boost::gregorian::date ReleaseDate();
+  const std::wstring& HostText() const { return hostText_; }
+
+  // Versions of the running executable (see SetProgramVersion); each throws
+  // Error with text 1884 when there is none.
+  static unsigned int MajorVersion();
+  static unsigned int MinorVersion();
+  static unsigned int ReleaseNumber();
+  static unsigned int BuildNumber();
+  // Major * 256 + minor * 16: 2.1 gives 528.
+  static unsigned int Version();
+  // "2.1".
+  static std::wstring VersionAsText();
+  // "2.1.3".
+  static std::wstring FullReleaseVersion();
+  static std::wstring ProductVersion();
+  static std::wstring DevelopmentInformation();
+
+  // Folders and files. The common folders are created with every missing
+  // parent; "only the parent" locations create their parent only.
+  static wpath CommonAppDataPath();
+  static wpath CommonDocumentsPath();
+  // Shell folder `csidl` / "Orvanta" / program name / product version,
+  // created if missing; throws Error with text `messageId` when the shell
+  // cannot give the folder.
+  static wpath CommonFolderPath(int csidl, unsigned int messageId);
+  // Shell folder `csidl`; throws Error 1995. Creates nothing.
+  static wpath KnownFolderPath(int csidl);
+  // Each throws Error 1990 when the shell cannot give the folder.
+  static wpath WindowsSystemPath();
+  static wpath WindowsProgramFilesPath();
+  static wpath WindowsDriversPath();
+  static wpath ProgramFilesOrvantaPath();
+  static wpath ProgramFilesCommonOrvantaPath();
+  // Beside the host executable.
+  static wpath ProjectsPath();
+  static wpath TemplatesPath();
+  static wpath ManualsPath();
+  static wpath ReportsPath();
+  static wpath EnginePath();
+  wpath HelpFile() const;
+  bool HasHelpFile() const;
+  static wpath MaterialsPath();
+  static wpath SectionsPath();
+  static wpath TempPath();
+  static wpath TutorialsPath();
+  static wpath MaterialsLibraryPath();
+  static wpath SectionsLibraryPath();
+  // The current folder when first asked, the same ever after.
+  static wpath InitialPath();
+  wpath ConfigFile() const;
+  static wpath MRUFile();
+  static bool HasMRUFile();
+  static wpath XMLReport();
+  // String 1500 / program name / "latest_version.xml", joined by "/".
+  static wpath LatestVersionPath();
+
+  // Program options.
+  void ResetUserOptions();
+  // Reads ConfigFile(); true when read. Broadcasts a composite message of the
+  // outcome unless `silent`.
+  bool LoadUserOptions(bool silent);
+  // Writes ConfigFile() (to a temporary file first, then renamed over the old
+  // one); false, with no message, when it cannot be written.
+  bool SaveUserOptions() const;
+  // Raises ProgramOptionsChanged with this application (owned by a shared
+  // pointer).
+  void SignalProgramOptionsChanged() const;
+
+  bool UseInternalBrowser() const { return internal_browser_; }
+  void SetInternalBrowser(bool value) { internal_browser_ = value; }
+  ReportFormatType ReportFormat() const { return report_format_; }
+  void SetReportFormat(ReportFormatType value) { report_format_ = value; }
+  ReportOrientationType ReportOrientation() const { return report_orientation_; }
+  void SetReportOrientation(ReportOrientationType value) { report_orientation_ = value; }
+  XSLTEngineType XSLTEngine() const { return xslt_engine_; }
+  void SetXSLTEngine(XSLTEngineType value) { xslt_engine_ = value; }
+  const Extents& DrawingBoardExtents() const { return drawing_extents_; }
+  // x and y from -width to +width, z from -height to +depth. Throws Error 2043,
+  // changing nothing, unless all three are greater than zero.
+  void SetDrawingBoardExtents(const Units::Length& depth, const Units::Length& height,
+                              const Units::Length& width);
+  bool AutoHidePanels() const { return auto_hide_panels_; }
+  void SetAutoHidePanels(bool value) { auto_hide_panels_ = value; }
+  bool HideDisabledItems() const { return hide_disabled_items_; }
+  void SetHideDisabledItems(bool value) { hide_disabled_items_ = value; }
+  static int MessageThreshold();
+  static void SetMessageThreshold(int value);
+  bool ShowSplashScreen() const { return show_splash_screen_; }
+  void SetShowSplashScreen(bool value) { show_splash_screen_ = value; }
+  StartupViewType StartupView() const { return startup_view_; }
+  void SetStartupView(StartupViewType value) { startup_view_ = value; }
+  VisualAppearanceType VisualAppearance() const { return visual_appearance_; }
+  // Stores the value and raises VisualAppearanceChanged, changed or not.
+  void SetVisualAppearance(VisualAppearanceType value);
+  static bool AutomaticBackup();
+  static void SetAutomaticBackup(bool value);
+  static std::string BackupExtension();
+  static void SetBackupExtension(const std::string& value);
+  bool WriteProgramLog() const { return write_program_log_; }
+  void SetWriteProgramLog(bool value) { write_program_log_ = value; }
+  bool AppendToLog() const { return append_to_log_; }
+  void SetAppendToLog(bool value) { append_to_log_ = value; }
+  bool CreateDocumentOnStartup() const { return create_doc_on_startup_; }
+  void SetCreateDocumentOnStartup(bool value) { create_doc_on_startup_ = value; }
+  bool OpenMessageBoardOnDocumentOpened() const { return open_message_board_on_doc_opened_; }
+  void SetOpenMessageBoardOnDocumentOpened(bool value) {
+    open_message_board_on_doc_opened_ = value;
+  }
+  bool ClearMessagesOnDocumentClosed() const { return clear_messages_on_doc_closed_; }
+  void SetClearMessagesOnDocumentClosed(bool value) { clear_messages_on_doc_closed_ = value; }
+  unsigned int MaxNumRecentProjects() const { return max_num_recent_projects_; }
+  void SetMaxNumRecentProjects(unsigned int value) { max_num_recent_projects_ = value; }
+
+  // The current document.
+  boost::shared_ptr<BaseDocument> GetDocument() const { return document_; }
+  void SetDocument(boost::shared_ptr<BaseDocument> document) { document_ = document; }
+  boost::shared_ptr<BaseDocument> NewDocument();
+  // Throws Error 1956, changing nothing, when `path` does not exist. A
+  // document that fails to open ends as an error message (and, for standard
+  // exceptions, an empty new document); nothing else is thrown.
+  boost::shared_ptr<BaseDocument> OpenDocument(const wpath& path);
+  // True when no document remains open. Asks before losing changes; the answer
+  // Yes for a document never saved throws NoPathError (the caller then asks
+  // for a name and saves as).
+  bool CloseDocument();
+  void SaveDocument() const;
+  void SaveDocumentAs(const wpath& path) const;
+  void BackupDocument() const;
+  bool HasDocumentChanged() const;
+  wpath DocumentPath() const;
+  bool HasDocumentPath() const;
+
+  // Program log: the standard wide log stream goes into `file` from now on.
+  // Reports "Could not open the error log" on the standard wide error stream
+  // when the file cannot be opened, and goes on without it.
+  void CreateProgramLog(const wpath& file);
+  // Writes the closing lines if the log is open.
+  void CloseProgramLog();
+  // Starts another instance of the running program on `project`; reports the
+  // outcome as a message, never throws.
+  void RunApplication(const wpath& project) const;
+
+ private:
+  friend struct detail::ProgramOptionsRecord;
+
+  void ScanCommandLine();
+
+  static std::wstring program_name;
+  static std::wstring prefix;
+  static boost::gregorian::date release_date;
+
+  boost::shared_ptr<BaseDocument> document_;
+  std::wstring hostText_;
+  std::wstring helpFileName_;
+  std::wstring configFileName_;
+
+  bool internal_browser_;
+  ReportFormatType report_format_;
+  ReportOrientationType report_orientation_;
+  XSLTEngineType xslt_engine_;
+  Extents drawing_extents_;
+  bool auto_hide_panels_;
+  bool hide_disabled_items_;
+  bool show_splash_screen_;
+  StartupViewType startup_view_;
+  VisualAppearanceType visual_appearance_;
+  bool write_program_log_;
+  bool append_to_log_;
+  bool create_doc_on_startup_;
+  bool open_message_board_on_doc_opened_;
+  bool clear_messages_on_doc_closed_;
+  unsigned int max_num_recent_projects_;
+};
+
+}  // namespace Orvanta

@@ -1,0 +1,60 @@
+// XmlInputArchive and XmlWideInputArchive: the serialization library's XML
+// input archives, safe on hostile files.
+//
+//   std::ifstream file(path);
+//   Orvanta::XmlInputArchive archive(file, boost::archive::no_header);
+//   archive >> boost::serialization::make_nvp("extents", extents);
+//
+// They read exactly what xml_iarchive and xml_wiarchive read. The library's
+// own archives, when they check that an end tag matches the element being
+// read, index the expected name by the length of the tag found in the file,
+// reading past the name when the file's tag is longer; these compare the two
+// names safely, and a mismatch throws the same xml_archive_exception. Load
+// untrusted files through these.
+#pragma once
+
+#include <istream>
+
+#include <boost/archive/detail/register_archive.hpp>
+#include <boost/archive/xml_iarchive.hpp>
+#include <boost/archive/xml_wiarchive.hpp>
+
+#include "orvanta/platform/Export.hpp"
+
+namespace Orvanta {
+
+class ORVANTA_API XmlInputArchive : public boost::archive::xml_iarchive_impl<XmlInputArchive> {
+ public:
+  explicit XmlInputArchive(std::istream& stream, unsigned int flags = 0);
+  ~XmlInputArchive() override;
+
+ protected:
+  friend class boost::archive::detail::interface_iarchive<XmlInputArchive>;
+  friend class boost::archive::basic_xml_iarchive<XmlInputArchive>;
+  void load_start(const char* name);
+  void load_end(const char* name);
+
+ private:
+  unsigned int depth_ = 0;
+};
+
+class ORVANTA_API XmlWideInputArchive
+    : public boost::archive::xml_wiarchive_impl<XmlWideInputArchive> {
+ public:
+  explicit XmlWideInputArchive(std::wistream& stream, unsigned int flags = 0);
+  ~XmlWideInputArchive() override;
+
+ protected:
+  friend class boost::archive::detail::interface_iarchive<XmlWideInputArchive>;
+  friend class boost::archive::basic_xml_iarchive<XmlWideInputArchive>;
+  void load_start(const char* name);
+  void load_end(const char* name);
+
+ private:
+  unsigned int depth_ = 0;
+};
+
+}  // namespace Orvanta
+
+BOOST_SERIALIZATION_REGISTER_ARCHIVE(Orvanta::XmlInputArchive)
+BOOST_SERIALIZATION_REGISTER_ARCHIVE(Orvanta::XmlWideInputArchive)

@@ -1,0 +1,108 @@
+// BaseApplication: the current document's lifecycle.
+#include <boost/filesystem/operations.hpp>
+
+#include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/MessageBox.hpp"
+
+namespace Orvanta {
+namespace {
+
+std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
+
+int AskToSave(const std::wstring& question) {
+  return ShowMessageBox(question, LibraryText(1948),
+                        MessageBoxYesNoCancel | MessageBoxIconQuestion);
+}
+
+}  // namespace
+
+boost::shared_ptr<BaseDocument> BaseApplication::NewDocument() {
+  if (document_ && !CloseDocument()) return document_;
+  document_ = MakeNewDocument();
+  BroadcastDocumentCreated(document_);
+  return document_;
+}
+
+boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path) {
+  if (!boost::filesystem::exists(path)) {
+    Error error(LibraryText(1956));
+    error.Replace(L"<Path/>", path.wstring());
+    throw error;
+  }
+  if (document_ && !CloseDocument()) return document_;
+  BroadcastDocumentOpening();
+  try {
+    document_ = MakeDocumentFromFile(path);
+    BroadcastDocumentOpened(document_);
+  } catch (const std::exception& error) {
+    // The user is left with an empty project and told why.
+    NewDocument();
+    BroadcastDocumentOpened(document_);
+    BroadcastErrorMessage(std::string(error.what()), true);
+  } catch (...) {
+    std::wstring text = LibraryText(1880);
+    ReplaceTag(text, L"<Path/>", path.wstring());
+    ReplaceTag(text, L"<Reason/>", L"");
+    BroadcastErrorMessage(text, true);
+  }
+  return document_;
+}
+
+bool BaseApplication::CloseDocument() {
+  if (!document_) return true;
+  if (document_->Path().empty()) {
+    switch (AskToSave(LibraryText(1985))) {
+      case AnswerYes:
+        throw NoPathError();
+      case AnswerNo:
+        break;
+      default:
+        return false;
+    }
+  } else if (document_->HasChanged()) {
+    std::wstring question = LibraryText(1986);
+    ReplaceTag(question, L"<Project/>", document_->Path().wstring());
+    switch (AskToSave(question)) {
+      case AnswerYes:
+        SaveDocument();
+        break;
+      case AnswerNo:
+        break;
+      default:
+        return false;
+    }
+  }
+  const boost::shared_ptr<BaseDocument> closed = document_;
+  BroadcastDocumentClosed(closed);
+  document_.reset();
+  return true;
+}
+
+void BaseApplication::SaveDocument() const {
+  if (!document_) throw NoDocumentError(L"BaseApplication::SaveDocument");
+  document_->Save();
+}
+
+void BaseApplication::SaveDocumentAs(const wpath& path) const {
+  if (!document_) throw NoDocumentError(L"BaseApplication::SaveDocumentAs");
+  document_->SaveAs(path);
+}
+
+void BaseApplication::BackupDocument() const {
+  if (!document_) throw NoDocumentError(L"BaseApplication::BackupDocument");
+  document_->Backup();
+}
+
+bool BaseApplication::HasDocumentChanged() const {
+  if (!document_) throw NoDocumentError(L"BaseApplication::HasDocumentChanged");
+  return document_->HasChanged();
+}
+
+wpath BaseApplication::DocumentPath() const { return document_ ? document_->Path() : wpath(); }
+
+bool BaseApplication::HasDocumentPath() const { return !DocumentPath().empty(); }
+
+}  // namespace Orvanta

@@ -1,0 +1,76 @@
+// BaseApplication: the program log and starting a second instance.
+#include <boost/date_time/posix_time/posix_time.hpp>
+#include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
+#include <boost/filesystem/fstream.hpp>
+#include <boost/filesystem/operations.hpp>
+#include <iostream>
+#include <locale>
+
+#include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/SystemError.hpp"
+#include "orvanta/platform/WideStreams.hpp"
+
+namespace Orvanta {
+namespace {
+
+const std::wstring kHyphens(44, L'-');
+
+// The log file stream, alive until the process ends: the standard wide log
+// stream writes into its buffer, possibly from other static destructors.
+boost::filesystem::wofstream& LogStream() {
+  static auto* stream = new boost::filesystem::wofstream;
+  return *stream;
+}
+
+std::wstring TimedText(unsigned int id) {
+  std::wstring text = OrvantaDLL::Instance()->LoadStringW(id);
+  ReplaceTag(text, L"<Time/>",
+             boost::posix_time::to_simple_wstring(boost::posix_time::second_clock::local_time()));
+  return text;
+}
+
+}  // namespace
+
+void BaseApplication::CreateProgramLog(const wpath& file) {
+  wpath writable = file;
+  if (boost::filesystem::exists(writable) && IsFileReadOnly(writable)) MakeFileReadWrite(writable);
+
+  boost::filesystem::wofstream& log = LogStream();
+  if (log.is_open()) log.close();
+  log.clear();
+  log.imbue(std::locale(std::locale::classic(), new boost::filesystem::detail::utf8_codecvt_facet));
+  log.open(file, std::ios::out | (AppendToLog() ? std::ios::app : std::ios::trunc));
+  if (!log.is_open()) {
+    UseUtf8WideStandardStream(std::wcerr);
+    std::wcerr << OrvantaDLL::Instance()->LoadStringW(2045) << std::endl;
+    return;
+  }
+  std::wclog.rdbuf(log.rdbuf());
+  std::wclog << kHyphens << std::endl << TimedText(2046) << std::endl;
+}
+
+void BaseApplication::CloseProgramLog() {
+  if (!LogStream().is_open()) return;
+  std::wclog << TimedText(2047) << std::endl << kHyphens << std::endl;
+  LogStream().flush();
+}
+
+void BaseApplication::RunApplication(const wpath& project) const {
+  // Quoted, so that a path with blanks arrives as one argument.
+  const long code = ShellOpen(L"open", wpath(ApplicationModule().FileName()),
+                              L"\"" + project.wstring() + L"\"", wpath(), 5);
+  if (code > 32) {
+    std::wstring text = OrvantaDLL::Instance()->LoadStringW(1529);
+    ReplaceTag(text, L"<App/>", Name());
+    BroadcastInformationMessage(text, false);
+  } else {
+    BroadcastErrorMessage(LastErrorAsText(), false);
+  }
+}
+
+}  // namespace Orvanta

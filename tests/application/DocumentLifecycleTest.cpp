@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <boost/filesystem/operations.hpp>
+
+#include "TestApplication.hpp"
+#include "orvanta/documents/SharedProgramOptions.hpp"
+
+namespace Orvanta {
+namespace {
+
+namespace fs = boost::filesystem;
+using testing::ApplicationTest;
+using testing::ReadFile;
+using testing::TestApplication;
+using testing::TextDocument;
+typedef std::vector<std::string> Journal;
+
+TEST_F(ApplicationTest, SaveBacksUpFirstAndNeverStopsForIt) {
+  const wpath file = home_.Path() / "Bridge.sec";
+  auto document = boost::make_shared<TextDocument>(false);
+  document->SaveAs(file);  // silent: nothing announced
+  EXPECT_EQ(file, document->Path());
+  auto project = boost::make_shared<TextDocument>(file, true);
+  project->text = "second";
+  project->NotifyHasChanged();
+  journal.clear();
+  fs::remove(file);  // nothing to back up: an error message, and the save goes on
+  project->Save();
+  EXPECT_EQ("second", ReadFile(file));
+  EXPECT_FALSE(project->HasChanged());
+  ASSERT_EQ(3u, journal.size());
+  EXPECT_NE(std::string::npos, journal[0].find("Bridge.sec")) << journal[0];  // copy failed
+  EXPECT_EQ("Changes made to the project at '" + file.string() + "' have been saved", journal[1]);
+  EXPECT_EQ("[saved]", journal[2]);
+
+  journal.clear();
+  project->text = "third";
+  project->Save();  // now the file as last saved is kept
+  EXPECT_EQ("second", ReadFile(home_.Path() / "Bridge.bak"));
+  EXPECT_EQ("A backup of the project has been saved as '" + (home_.Path() / "Bridge.bak").string() + "'",
+            journal[0]);
+
+  SharedProgramOptions::SetBackupExtension(".old");
+  EXPECT_EQ(home_.Path() / "Bridge.old", project->BackupPath());
+  SharedProgramOptions::SetAutomaticBackup(false);
+  project->Save();
+  EXPECT_FALSE(fs::exists(home_.Path() / "Bridge.old"));
+  SharedProgramOptions::Reset();
+}
+
+TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
+  const wpath file = home_.Path() / "a.sec", copy = home_.Path() / "copy.sec";
+  auto project = boost::make_shared<TextDocument>(true);
+  project->text = "content";
+  project->SaveAs(file);
+  project->NotifyHasChanged();
+  journal.clear();
+  project->SaveCopyAs(copy);
+  EXPECT_EQ(file, project->Path());
+  EXPECT_TRUE(project->HasChanged());
+  EXPECT_EQ("content", ReadFile(copy));
+  EXPECT_EQ((Journal{"The project has been saved at a new location: '" + copy.string() + "'",
+                     "[saved]"}),
+            journal);
+
+  journal.clear();
+  project->failWrites = true;
+  EXPECT_THROW(project->SaveAs(home_.Path() / "b.sec"), std::runtime_error);
+  EXPECT_EQ(file, project->Path());
+  EXPECT_TRUE(project->HasChanged());
+  project->failWrites = false;
+
+  std::ofstream(file.string()) << "on disk";
+  project->Revert();
+  EXPECT_EQ("on disk", project->text);
+  EXPECT_TRUE(project->HasChanged());  // untouched by reverting
+
+  auto unsaved = boost::make_shared<TextDocument>(false);
+  EXPECT_THROW(unsaved->Save(), NoPathError);
+  EXPECT_THROW(unsaved->SaveAs(wpath()), NoPathError);
+  EXPECT_THROW(unsaved->BackupPath(), NoPathError);
+  EXPECT_THROW(unsaved->Revert(), NoPathError);
+  unsaved->Backup();  // nothing to do, nothing said
+  EXPECT_TRUE(journal.empty());  // the failed SaveAs announced nothing
+}
+
+TEST_F(ApplicationTest, CloseQuestions) {
+  TestApplication app;
+  const wpath file = home_.Path() / "p.sec";
+  std::ofstream(file.string()) << "saved";
+  const std::string changed =
+      "? Close Document: The current project '" + file.string() +
+      "' has changed since it was last saved. Do you want to save it before closing?";
+
+  app.OpenDocument(file);
+  app.GetDocument()->NotifyHasChanged();
+  journal.clear();
+  answers = {AnswerCancel};
+  EXPECT_FALSE(app.CloseDocument());
+  EXPECT_TRUE(app.GetDocument());
+  answers = {AnswerNo};
+  EXPECT_TRUE(app.CloseDocument());
+  EXPECT_FALSE(app.GetDocument());
+  EXPECT_EQ((Journal{changed, changed, "[closed]",
+                     "The project at '" + file.string() + "' has been closed"}),
+            journal);
+
+  app.OpenDocument(file);
+  static_cast<TextDocument&>(*app.GetDocument()).text = "edited";
+  app.GetDocument()->NotifyHasChanged();
+  answers = {AnswerYes};
+  EXPECT_TRUE(app.CloseDocument());
+  EXPECT_EQ("edited", ReadFile(file));
+
+  app.NewDocument();
+  answers = {AnswerYes};
+  EXPECT_THROW(app.CloseDocument(), NoPathError);  // never saved: the caller asks for a name
+  EXPECT_TRUE(app.GetDocument());
+  answers = {AnswerNo};
+  journal.clear();
+  app.NewDocument();  // closes the unsaved one first
+  EXPECT_EQ("? Close Document: The current project has not yet been saved. Do you want to save "
+            "it before closing?",
+            journal.at(0));
+  EXPECT_EQ("[closed]", journal.at(1));
+  EXPECT_EQ("A new project has been created", journal.at(3));
+  EXPECT_EQ("[created]", journal.at(4));
+}
+
+TEST_F(ApplicationTest, OpeningMissingAndBrokenFiles) {
+  TestApplication app;
+  const wpath file = home_.Path() / "good.sec", broken = home_.Path() / "broken.sec";
+  std::ofstream(file.string()) << "fine";
+  std::ofstream(broken.string()) << "corrupt";
+  const auto first = app.OpenDocument(file);
+  first->NotifyHasChanged();
+  journal.clear();
+  try {
+    app.OpenDocument(home_.Path() / "missing.sec");
+    ADD_FAILURE();
+  } catch (const Error& error) {
+    EXPECT_EQ("The project at '" + (home_.Path() / "missing.sec").string() + "' does not exist",
+              std::string(error.what()));
+  }
+  EXPECT_TRUE(journal.empty());  // no question, nothing closed
+  EXPECT_EQ(first, app.GetDocument());
+
+  answers = {AnswerNo};
+  const auto opened = app.OpenDocument(broken);
+  ASSERT_TRUE(opened);
+  EXPECT_TRUE(opened->Path().empty());  // an empty new project
+  EXPECT_EQ(opened, app.GetDocument());
+  int errors = 0;
+  for (const std::string& entry : journal) errors += entry == "the project file is corrupt";
+  EXPECT_EQ(1, errors);
+}
+
+TEST_F(ApplicationTest, OperationsWithoutADocument) {
+  TestApplication app;
+  const auto text = [](auto call) -> std::string {
+    try {
+      call();
+    } catch (const BaseApplication::NoDocumentError& error) {
+      return error.what();
+    }
+    return "nothing thrown";
+  };
+  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::SaveDocument'",
+            text([&] { app.SaveDocument(); }));
+  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::SaveDocumentAs'",
+            text([&] { app.SaveDocumentAs(wpath(L"x")); }));
+  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::BackupDocument'",
+            text([&] { app.BackupDocument(); }));
+  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::HasDocumentChanged'",
+            text([&] { app.HasDocumentChanged(); }));
+  EXPECT_TRUE(app.CloseDocument());
+  EXPECT_FALSE(app.HasDocumentPath());
+  EXPECT_EQ(wpath(), app.DocumentPath());
+}
+
+}  // namespace
+}  // namespace Orvanta

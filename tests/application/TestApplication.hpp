@@ -1,0 +1,119 @@
+// An application and a document for the tests, in a home of their own: HOME
+// and the XDG folders point into a temporary folder for the test's life.
+#pragma once
+
+#include <boost/make_shared.hpp>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "EnvironmentGuard.hpp"
+#include "TemporaryFolder.hpp"
+#include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/messages/Message.hpp"
+#include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/TextConversion.hpp"
+
+namespace Orvanta {
+namespace testing {
+
+// Writes its text into the file on save; reads it back on open.
+class TextDocument : public BaseDocument {
+ public:
+  explicit TextDocument(bool notification = true) : BaseDocument(notification) {}
+  TextDocument(const wpath& path, bool notification) : BaseDocument(path, notification) {
+    ReadFrom(path);
+  }
+  void ReadFrom(const wpath& path) override {
+    const std::string content = ReadFile(path);
+    if (content == "corrupt") throw std::runtime_error("the project file is corrupt");
+    text = content;
+  }
+  void WriteTo(const wpath& path) const override {
+    if (failWrites) throw std::runtime_error("disk full");
+    std::ofstream(path.string(), std::ios::binary) << text;
+  }
+
+  std::string text;
+  bool failWrites = false;
+};
+
+class TestApplication : public BaseApplication {
+ public:
+  TestApplication()
+      : BaseApplication(nullptr, L"Test\u00e5pp", L"TST", boost::gregorian::date(2026, 12, 5),
+                        L"host text", L"Options.xml", L"Program.log", L"Help.chm") {}
+  std::wstring ReportTitle() const override { return L"Report"; }
+  std::wstring ReportStyleSheet() const override { return L"report.css"; }
+  wpath ReportTransform(const wpath&) const override { return wpath(L"report.xsl"); }
+  boost::shared_ptr<BaseDocument> MakeNewDocument() override {
+    return boost::make_shared<TextDocument>(true);
+  }
+  boost::shared_ptr<BaseDocument> MakeDocumentFromFile(const wpath& path) override {
+    return boost::make_shared<TextDocument>(path, true);
+  }
+};
+
+// A temporary home, the program version, a plain command line, a journal of
+// messages and document signals, and scripted answers to the message boxes.
+class ApplicationTest : public ::testing::Test {
+ protected:
+  ApplicationTest() {
+    environment_.Set("HOME", home_.Path().string());
+    environment_.Set("XDG_DATA_HOME", (home_.Path() / "data").string());
+    environment_.Set("XDG_DOCUMENTS_DIR", (home_.Path() / "docs").string());
+    SetProgramVersion(2, 1, 3, 45, L"2.1.3");
+    SetCommandLine({L"test"});
+    Signals::SignalManager* hub = Signals::SignalManager::Instance();
+    hub->ConnectToBroadcast(this, &ApplicationTest::OnMessage);
+    hub->ConnectToDocumentCreated(this, &ApplicationTest::OnCreated);
+    hub->ConnectToDocumentOpened(this, &ApplicationTest::OnOpened);
+    hub->ConnectToDocumentClosed(this, &ApplicationTest::OnClosed);
+    hub->ConnectToDocumentSaved(this, &ApplicationTest::OnSaved);
+    previous_ = SetMessageBoxHandler(
+        [this](const std::wstring& text, const std::wstring& caption, unsigned int) {
+          journal.push_back("? " + wstring_to_string(caption) + ": " + wstring_to_string(text));
+          if (answers.empty()) return static_cast<int>(AnswerCancel);
+          const int answer = answers.front();
+          answers.erase(answers.begin());
+          return answer;
+        });
+  }
+  ~ApplicationTest() override {
+    Signals::SignalManager* hub = Signals::SignalManager::Instance();
+    hub->DisconnectFromBroadcast(this, &ApplicationTest::OnMessage);
+    hub->DisconnectFromDocumentCreated(this, &ApplicationTest::OnCreated);
+    hub->DisconnectFromDocumentOpened(this, &ApplicationTest::OnOpened);
+    hub->DisconnectFromDocumentClosed(this, &ApplicationTest::OnClosed);
+    hub->DisconnectFromDocumentSaved(this, &ApplicationTest::OnSaved);
+    SetMessageBoxHandler(previous_);
+    SetCommandLine({});
+  }
+
+  void OnMessage(boost::shared_ptr<Message> message, bool) {
+    journal.push_back(wstring_to_string(message->Text()));
+  }
+  void OnCreated(Signals::ConstBaseDocumentPtr) { journal.push_back("[created]"); }
+  void OnOpened(Signals::ConstBaseDocumentPtr) { journal.push_back("[opened]"); }
+  void OnClosed(Signals::ConstBaseDocumentPtr) { journal.push_back("[closed]"); }
+  void OnSaved(Signals::ConstBaseDocumentPtr) { journal.push_back("[saved]"); }
+
+  // The common application-data folder the application will use.
+  wpath AppData() const {
+    return home_.Path() / "data" / "Orvanta" / L"Test\u00e5pp" / "2.1.3";
+  }
+
+  TemporaryFolder home_;
+  EnvironmentGuard environment_;
+  std::vector<std::string> journal;
+  std::vector<int> answers;
+
+ private:
+  MessageBoxHandler previous_;
+};
+
+}  // namespace testing
+}  // namespace Orvanta
