@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing the library need.
+# Installs the Debian packages that building and testing the library need,
+# and any further packages named as arguments (scripts/fuzz.sh names clang's).
 # Skips apt entirely when every package is already installed.
 set -euo pipefail
 
@@ -9,6 +10,8 @@ packages=(
   libboost-date-time-dev libboost-system-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  xsltproc
+  "$@"
 )
 
 missing=()

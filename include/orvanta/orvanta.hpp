@@ -18,6 +18,7 @@
 #include "orvanta/platform/Resource.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/SoundPlayer.hpp"
 #include "orvanta/platform/SystemError.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/Types.hpp"
@@ -59,6 +60,8 @@
 
 #include "orvanta/geometry/Circle.hpp"
 #include "orvanta/geometry/Extents.hpp"
+#include "orvanta/geometry/KeyboardPress.hpp"
+#include "orvanta/geometry/SoundBlaster.hpp"
 #include "orvanta/geometry/Point.hpp"
 #include "orvanta/geometry/Position.hpp"
 #include "orvanta/geometry/Rect.hpp"
@@ -70,3 +73,6 @@
 #include "orvanta/geometry/TextDraw.hpp"
 
 #include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/application/DocumentLibrary.hpp"
+#include "orvanta/application/ElectronicDocument.hpp"
+#include "orvanta/application/LatestVersion.hpp"

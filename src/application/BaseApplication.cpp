@@ -42,6 +42,7 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
                                  const std::wstring& logFileName,
                                  const std::wstring& helpFileName)
     : ApplicationModule(programName, instance),
+      manuals_(new DocumentLibrary),
       hostText_(hostText),
       helpFileName_(helpFileName),
       configFileName_(configFileName) {
@@ -57,6 +58,9 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
 BaseApplication::~BaseApplication() = default;
 
 void BaseApplication::RegisterConversions() {}
+std::wstring BaseApplication::QuickStartGuide() const { return std::wstring(); }
+std::wstring BaseApplication::UserManual() const { return std::wstring(); }
+std::wstring BaseApplication::ReferenceManual() const { return std::wstring(); }
 
 void BaseApplication::ScanCommandLine() {
   const std::vector<std::wstring> arguments = CommandLineArguments();

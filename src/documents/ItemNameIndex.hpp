@@ -15,7 +15,7 @@
 namespace Orvanta {
 namespace detail {
 
-class ItemNameIndex : public NameInterface::Watcher {
+class ItemNameIndex final : public NameInterface::Watcher {
  public:
   ItemNameIndex();
   ~ItemNameIndex();

@@ -22,7 +22,7 @@ std::wstring ModuleFileName(HINSTANCE handle);
 
 // Resources of a module; false / empty when it has none of that id.
 bool LoadModuleString(HINSTANCE module, unsigned int id, std::wstring& text);
-enum class BinaryResource { Bitmap, Cursor };
+enum class BinaryResource { Bitmap, Cursor, Sound };
 bool LoadModuleResource(HINSTANCE module, BinaryResource kind, unsigned int id,
                         std::vector<unsigned char>& data);
 
@@ -37,6 +37,10 @@ long ShellFolderPath(int csidl, wpath& folder);
 long ShellOpen(const std::wstring& verb, const wpath& file,
                const std::wstring& parameters, const wpath& directory,
                int showCommand);
+
+// Starts playing the wave file `file` without waiting, through the system's
+// audio player; does nothing where there is none.
+void StartWavePlayer(const wpath& file);
 
 // The box shown when no handler is set.
 int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,

@@ -30,4 +30,7 @@ BitmapResource::BitmapResource(unsigned int id, const Module* module)
 CursorResource::CursorResource(unsigned int id, const Module* module)
     : Resource(id, Load(sys::BinaryResource::Cursor, id, module, L"CursorResource")) {}
 
+SoundResource::SoundResource(unsigned int id, const Module* module)
+    : Resource(id, Load(sys::BinaryResource::Sound, id, module, L"SoundResource")) {}
+
 }  // namespace Orvanta

@@ -24,9 +24,11 @@ double ParseExactNumber(const std::string& text) {
   double value = 0.0;
   const char* begin = text.data() + first;
   const char* end = text.data() + last;
-  if (begin != end && *begin == '+') ++begin;  // from_chars takes no plus sign
+  // from_chars takes no plus sign; skip one, but then no minus may follow.
+  const bool plus = begin != end && *begin == '+';
+  if (plus) ++begin;
   const std::from_chars_result result = std::from_chars(begin, end, value);
-  if (begin == end || result.ec != std::errc() || result.ptr != end)
+  if (begin == end || (plus && *begin == '-') || result.ec != std::errc() || result.ptr != end)
     throw boost::archive::archive_exception(boost::archive::archive_exception::input_stream_error);
   return value;
 }

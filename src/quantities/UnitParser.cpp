@@ -35,9 +35,11 @@ void SplitNumberAndLabel(const std::wstring& text, double& number, std::wstring&
     digits += static_cast<char>(text[i]);
   const char* begin = digits.data();
   const char* const end = digits.data() + digits.size();
-  if (begin != end && *begin == '+') ++begin;
+  // from_chars takes no plus sign; skip one, but then no minus may follow.
+  const bool plus = begin != end && *begin == '+';
+  if (plus) ++begin;
   const std::from_chars_result result = std::from_chars(begin, end, number);
-  if (begin == end || result.ec != std::errc() || !std::isfinite(number))
+  if (begin == end || (plus && *begin == '-') || result.ec != std::errc() || !std::isfinite(number))
     Reject(text, "it does not start with a number");
 
   std::size_t rest = first + static_cast<std::size_t>(result.ptr - digits.data());

@@ -107,9 +107,15 @@ TEST_P(QuantityArchiveTest, NarrowTextIsUtf8WithSeventeenDigits) {
 INSTANTIATE_TEST_SUITE_P(Locales, QuantityArchiveTest, ::testing::Values("C", "C.UTF-8"));
 
 TEST(QuantityArchive, MalformedValueThrowsAndLeavesNothingHalfDone) {
-  std::string xml = SaveNarrow(Units::Length(2.0));
-  xml.replace(xml.find("<value_>2</value_>"), 18, "<value_>2 metres</value_>");
-  EXPECT_THROW(LoadNarrow<Units::Length>(xml), boost::archive::archive_exception);
+  const std::string xml = SaveNarrow(Units::Length(2.0));
+  for (const char* bad : {"<value_>2 metres</value_>", "<value_>+-5</value_>", "<value_></value_>"}) {
+    SCOPED_TRACE(bad);
+    const std::string changed = std::string(xml).replace(xml.find("<value_>2</value_>"), 18, bad);
+    EXPECT_THROW(LoadNarrow<Units::Length>(changed), boost::archive::archive_exception);
+  }
+  EXPECT_EQ(5.0, LoadNarrow<Units::Length>(
+                     std::string(xml).replace(xml.find("<value_>2</value_>"), 18, "<value_>+5</value_>"))
+                     .value());
 }
 
 TEST(RangeArchive, ElementNamesAndNoReordering) {

@@ -119,7 +119,7 @@ TEST(UnitParse, RejectsAnythingElse) {
   const wchar_t* rejected[] = {
       L"",        L"   ",      L"mm",        L"300",   L"300 MM",  L"300 kN",
       L"300 m m", L"nan m",    L"inf m",     L"1e999 m", L"--3 m", L"3..5 m",
-      L"300 parsecs", L"0x10 m", L"3 m extra",
+      L"300 parsecs", L"0x10 m", L"3 m extra", L"+-5 mm", L"+ 5 mm",
   };
   for (const wchar_t* text : rejected) {
     SCOPED_TRACE(wstring_to_string(text));

@@ -25,6 +25,8 @@
 #include <boost/enable_shared_from_this.hpp>
 #include <boost/shared_ptr.hpp>
 
+#include "orvanta/application/DocumentLibrary.hpp"
+#include "orvanta/application/ElectronicDocument.hpp"
 #include "orvanta/documents/BaseDocument.hpp"
 #include "orvanta/geometry/Extents.hpp"
 #include "orvanta/platform/ApplicationModule.hpp"
@@ -61,7 +63,8 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
     ~ReportEngineError() override;
   };
 
-  enum XSLTEngineType { MSXML = 0, AltovaXML = 1, XSLTProc = 2 };
+  // Any other value is kept, and produces no report.
+  enum XSLTEngineType : int { MSXML = 0, AltovaXML = 1, XSLTProc = 2 };
   typedef int ReportFormatType;
   typedef int ReportOrientationType;
   typedef int StartupViewType;
@@ -79,6 +82,10 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
   // The host's place to register unit conversions; empty here.
   virtual void RegisterConversions();
+  // The document names of the three manuals; empty unless overridden.
+  virtual std::wstring QuickStartGuide() const;
+  virtual std::wstring UserManual() const;
+  virtual std::wstring ReferenceManual() const;
   virtual std::wstring ReportTitle() const = 0;
   virtual std::wstring ReportStyleSheet() const = 0;
   virtual wpath ReportTransform(const wpath& xml) const = 0;
@@ -223,6 +230,40 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   wpath DocumentPath() const;
   bool HasDocumentPath() const;
 
+  // Reports. The page is CommonAppDataPath() / "Report.html"; an old page is
+  // removed first. Each throws ReportGenerationError naming a missing input
+  // file or engine, and ReportEngineError when the engine cannot be started.
+  // The engines run without being waited for: the page appears when they end.
+
+  // GenerateHTMLReport(xml, ReportTransform(xml)).
+  wpath GenerateHTMLReport(const wpath& xml) const;
+  // The page, by the engine the XSLTEngine option names; an empty path (and
+  // no page) for an unknown engine.
+  wpath GenerateHTMLReport(const wpath& xml, const wpath& xsl) const;
+  // A page whose script lets the browser's MSXML transform `xml` when shown.
+  wpath CallMSXMLEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
+  // EnginePath() / "AltovaXML" (".exe" on Windows).
+  wpath CallAltovaEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
+  // EnginePath() / "xsltproc" (".exe" on Windows).
+  wpath CallLibXSLTEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
+
+  // Reads LatestVersionPath() and broadcasts "The latest release of this
+  // program is version <Version/>" (after any download error message).
+  void BroadcastLatestVersion() const;
+
+  // Manuals and help. RegisterManual registers in the application's own
+  // library and in the process-wide one, which the Has... queries consult.
+  void RegisterManual(boost::shared_ptr<ElectronicDocument> document);
+  const DocumentLibrary& Manuals() const { return *manuals_; }
+  void OpenQuickStartGuide() const;
+  void OpenUserManual() const;
+  void OpenReferenceManual() const;
+  bool HasQuickStartGuide() const;
+  bool HasUserManual() const;
+  bool HasReferenceManual() const;
+  void OpenHelpContents() const;
+  void OpenHelpTopic(unsigned int topic) const;
+
   // Program log: the standard wide log stream goes into `file` from now on.
   // Reports "Could not open the error log" on the standard wide error stream
   // when the file cannot be opened, and goes on without it.
@@ -242,7 +283,12 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   static std::wstring prefix;
   static boost::gregorian::date release_date;
 
+  // An engine's route: `exe` started with `parameters`.
+  wpath RunEngine(const std::wstring& engine, const std::wstring& parameters,
+                  const wpath& html) const;
+
   boost::shared_ptr<BaseDocument> document_;
+  boost::shared_ptr<DocumentLibrary> manuals_;
   std::wstring hostText_;
   std::wstring helpFileName_;
   std::wstring configFileName_;

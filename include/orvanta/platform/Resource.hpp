@@ -1,4 +1,4 @@
-// Bitmap and cursor resources of a module, held as the bytes of their files.
+// Bitmap, cursor and sound resources of a module, held as the bytes of their files.
 //
 //   Orvanta::BitmapResource icon(1568, Orvanta::OrvantaDLL::Instance());
 //   const std::vector<unsigned char>& bmp = icon.Data();  // a BMP file
@@ -40,6 +40,13 @@ class ORVANTA_API CursorResource : public Resource {
   // Copies cursor `id` of `module`. Throws InternalError when the module has
   // no such cursor.
   CursorResource(unsigned int id, const Module* module);
+};
+
+class ORVANTA_API SoundResource : public Resource {
+ public:
+  // Copies sound `id` of `module` (a wave file). Throws InternalError when the
+  // module has no such sound.
+  SoundResource(unsigned int id, const Module* module);
 };
 
 }  // namespace Orvanta

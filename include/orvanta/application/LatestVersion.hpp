@@ -1,0 +1,45 @@
+// LatestVersion: which release of the program is the latest, read from the
+// maker's latest-version file over HTTP.
+//
+//   Orvanta::LatestVersion latest("http://www.orvanta.example/Sections/latest_version.xml");
+//   latest.ProductVersionAsText();   // "5.2.3" for <product_version>1315</product_version>
+//
+// The download runs on the caller's thread with libcurl's defaults (no
+// redirects, no time limit). A failed download is broadcast as an error
+// message by the constructor. After a failed download, or when the file has
+// no readable <product_version> (missing tags, a number that is not decimal or
+// does not fit an unsigned int), the version is 0, shown as "0.0.0".
+#pragma once
+
+#include <string>
+
+#include "orvanta/platform/Export.hpp"
+
+namespace Orvanta {
+
+class ORVANTA_API LatestVersion {
+ public:
+  // Reads `url` at once (ReadData) and broadcasts any download error.
+  explicit LatestVersion(const std::string& url);
+
+  // Downloads and parses the file; returns libcurl's result code, 0 on success.
+  int ReadData();
+
+  std::string URL() const { return url_; }
+  std::string ProductName() const { return productName_; }
+  // Major in the bits from 8 up, minor in bits 4 to 7, release in bits 0 to 3.
+  unsigned int ProductVersion() const { return productVersion_; }
+  // "major.minor.release".
+  std::wstring ProductVersionAsText() const;
+
+  // The text of the download error `code`: text 2158 with its number, reason
+  // (texts 2159 to 2165 for codes 1 to 7, libcurl's own text above) and address.
+  std::wstring DownloadErrorText(int code) const;
+
+ private:
+  std::string url_;
+  std::string productName_;
+  unsigned int productVersion_;
+};
+
+}  // namespace Orvanta

@@ -1,0 +1,102 @@
+#include "orvanta/application/ElectronicDocument.hpp"
+
+#include <boost/filesystem/operations.hpp>
+
+#include "orvanta/application/DocumentLibrary.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/platform/CoInitialize.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
+
+namespace Orvanta {
+namespace {
+
+std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
+
+// Help viewers report nothing: the result is not looked at.
+void OpenQuietly(const wpath& file) { ShellOpen(L"", file, L"", file.parent_path(), 10); }
+
+}  // namespace
+
+ElectronicDocument::ShellExecError::ShellExecError(long code) : Error(LibraryText(1875)) {
+  Replace(L"<ErrorCode/>", std::to_wstring(code));
+}
+ElectronicDocument::ShellExecError::~ShellExecError() = default;
+
+ElectronicDocument::ElectronicDocument(const std::wstring& name, const wpath& path)
+    : name_(name), path_(path) {}
+ElectronicDocument::~ElectronicDocument() = default;
+
+bool ElectronicDocument::Find() const {
+  boost::system::error_code error;
+  return boost::filesystem::exists(FullPath(), error);
+}
+
+PDF::AcrobatReaderNotInstalledError::AcrobatReaderNotInstalledError()
+    : Error(LibraryText(1873)) {}
+PDF::AcrobatReaderNotInstalledError::~AcrobatReaderNotInstalledError() = default;
+
+PDF::PDFNotFoundError::PDFNotFoundError(const std::wstring& name, const wpath& path)
+    : Error(LibraryText(1874)) {
+  Replace(L"<Name/>", name);
+  Replace(L"<Path/>", path.wstring());
+}
+PDF::PDFNotFoundError::~PDFNotFoundError() = default;
+
+PDF::AccessDeniedError::AccessDeniedError(const std::wstring& name, const wpath& path)
+    : Error(LibraryText(1876)) {
+  Replace(L"<Name/>", name);
+  Replace(L"<Path/>", path.wstring());
+}
+PDF::AccessDeniedError::~AccessDeniedError() = default;
+
+PDF::PDF(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
+
+void PDF::Open() const {
+  const CoInitialize com(2);
+  const long code = ShellOpen(L"", FullPath(), L"", Path(), 10);
+  if (code > 32) return;
+  switch (code) {
+    case ShellOpenFileNotFound:
+    case ShellOpenPathNotFound:
+      throw PDFNotFoundError(Name(), Path());
+    case ShellOpenAccessDenied:
+      throw AccessDeniedError(Name(), Path());
+    case ShellOpenNoAssociation:
+      throw AcrobatReaderNotInstalledError();
+    default:
+      throw ShellExecError(code);
+  }
+}
+
+void PDF::OpenTopic(unsigned int) const { Open(); }
+
+HLP::HLP(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
+void HLP::Open() const { OpenQuietly(FullPath()); }
+void HLP::OpenTopic(unsigned int) const { OpenQuietly(FullPath()); }
+
+CHM::CHM(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
+void CHM::Open() const { OpenQuietly(FullPath()); }
+void CHM::OpenTopic(unsigned int) const { OpenQuietly(FullPath()); }
+
+DocumentLibrary::DocumentLibrary() = default;
+DocumentLibrary::~DocumentLibrary() = default;
+
+DocumentLibrary& DocumentLibrary::Instance() {
+  static DocumentLibrary library;
+  return library;
+}
+
+void DocumentLibrary::RegisterDocument(boost::shared_ptr<ElectronicDocument> document) {
+  if (document) documents_.emplace(document->Name(), document);
+}
+
+boost::shared_ptr<ElectronicDocument> DocumentLibrary::FindDocument(const std::wstring& name) const {
+  const auto found = documents_.find(name);
+  return found == documents_.end() ? boost::shared_ptr<ElectronicDocument>() : found->second;
+}
+
+void DocumentLibrary::OpenDocument(const std::wstring& name) const {
+  if (const auto document = FindDocument(name)) document->Open();
+}
+
+}  // namespace Orvanta

@@ -1,0 +1,88 @@
+#include "orvanta/application/LatestVersion.hpp"
+
+#include <curl/curl.h>
+
+#include <limits>
+
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/TextConversion.hpp"
+
+namespace Orvanta {
+namespace {
+
+std::size_t Append(char* data, std::size_t size, std::size_t count, void* buffer) {
+  static_cast<std::string*>(buffer)->append(data, size * count);
+  return size * count;
+}
+
+// `text` as a decimal unsigned int, blanks around it allowed; false for
+// anything else (a sign, another digit system, a number too large).
+bool ParseDecimal(const std::string& text, unsigned int& value) {
+  std::size_t first = text.find_first_not_of(" \t\r\n");
+  const std::size_t last = text.find_last_not_of(" \t\r\n");
+  if (first == std::string::npos) return false;
+  unsigned long long number = 0;
+  for (; first <= last; ++first) {
+    const char c = text[first];
+    if (c < '0' || c > '9') return false;
+    number = number * 10 + static_cast<unsigned>(c - '0');
+    if (number > std::numeric_limits<unsigned int>::max()) return false;
+  }
+  value = static_cast<unsigned int>(number);
+  return true;
+}
+
+}  // namespace
+
+LatestVersion::LatestVersion(const std::string& url) : url_(url), productVersion_(0) {
+  const int code = ReadData();
+  if (code != 0) BroadcastErrorMessage(DownloadErrorText(code), true);
+}
+
+int LatestVersion::ReadData() {
+  std::string body;
+  CURLcode result = CURLE_FAILED_INIT;
+  curl_global_init(CURL_GLOBAL_ALL);
+  if (CURL* curl = curl_easy_init()) {
+    curl_easy_setopt(curl, CURLOPT_URL, url_.c_str());
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Append);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+    result = curl_easy_perform(curl);
+    curl_easy_cleanup(curl);
+  }
+  curl_global_cleanup();
+  if (result != CURLE_OK) return static_cast<int>(result);
+
+  const std::string open = "<product_version>", close = "</product_version>";
+  const std::size_t start = body.find(open);
+  const std::size_t end =
+      start == std::string::npos ? std::string::npos : body.find(close, start + open.size());
+  unsigned int version = 0;
+  if (end != std::string::npos &&
+      ParseDecimal(body.substr(start + open.size(), end - start - open.size()), version))
+    productVersion_ = version;
+  return 0;
+}
+
+std::wstring LatestVersion::ProductVersionAsText() const {
+  return std::to_wstring(productVersion_ >> 8) + L"." +
+         std::to_wstring((productVersion_ >> 4) & 0xFu) + L"." +
+         std::to_wstring(productVersion_ & 0xFu);
+}
+
+std::wstring LatestVersion::DownloadErrorText(int code) const {
+  const OrvantaDLL& library = *OrvantaDLL::Instance();
+  std::wstring text = library.LoadStringW(2158);
+  const std::wstring reason =
+      code >= 1 && code <= 7
+          ? library.LoadStringW(2158u + static_cast<unsigned int>(code))
+          : string_to_wstring(curl_easy_strerror(static_cast<CURLcode>(code)));
+  ReplaceTag(text, L"<Number/>", std::to_wstring(code));
+  ReplaceTag(text, L"<Reason/>", reason);
+  ReplaceTag(text, L"<URL/>", string_to_wstring(url_));
+  return text;
+}
+
+}  // namespace Orvanta

@@ -1,0 +1,45 @@
+// BaseApplication: the manuals, the help file and the latest-version check.
+#include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/application/LatestVersion.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+
+namespace Orvanta {
+namespace {
+
+bool Available(const std::wstring& name) {
+  const auto document = DocumentLibrary::Instance().FindDocument(name);
+  return document && document->Find();
+}
+
+}  // namespace
+
+void BaseApplication::RegisterManual(boost::shared_ptr<ElectronicDocument> document) {
+  manuals_->RegisterDocument(document);
+  DocumentLibrary::Instance().RegisterDocument(document);
+}
+
+void BaseApplication::OpenQuickStartGuide() const { manuals_->OpenDocument(QuickStartGuide()); }
+void BaseApplication::OpenUserManual() const { manuals_->OpenDocument(UserManual()); }
+void BaseApplication::OpenReferenceManual() const { manuals_->OpenDocument(ReferenceManual()); }
+bool BaseApplication::HasQuickStartGuide() const { return Available(QuickStartGuide()); }
+bool BaseApplication::HasUserManual() const { return Available(UserManual()); }
+bool BaseApplication::HasReferenceManual() const { return Available(ReferenceManual()); }
+
+void BaseApplication::OpenHelpContents() const {
+  CHM(HelpFile().filename().wstring(), HelpFile().parent_path()).Open();
+}
+
+void BaseApplication::OpenHelpTopic(unsigned int topic) const {
+  CHM(HelpFile().filename().wstring(), HelpFile().parent_path()).OpenTopic(topic);
+}
+
+void BaseApplication::BroadcastLatestVersion() const {
+  const LatestVersion latest(LatestVersionPath().string());
+  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1547);
+  ReplaceTag(text, L"<Version/>", latest.ProductVersionAsText());
+  BroadcastInformationMessage(text, false);
+}
+
+}  // namespace Orvanta

@@ -1,0 +1,124 @@
+// BaseApplication: HTML reports through the XSLT engines.
+#include <boost/algorithm/string/replace.hpp>
+#include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
+#include <boost/filesystem/fstream.hpp>
+#include <boost/filesystem/operations.hpp>
+#include <locale>
+
+#include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
+
+namespace Orvanta {
+namespace {
+
+namespace fs = boost::filesystem;
+
+std::wstring Quoted(const wpath& path) { return L"\"" + path.wstring() + L"\""; }
+
+std::wstring ForwardSlashes(const wpath& path) {
+  return boost::algorithm::replace_all_copy(path.wstring(), L"\\", L"/");
+}
+
+// Windows engines end in ".exe"; elsewhere they have no extension.
+std::wstring EngineName(const std::wstring& stem) {
+  const bool windows = wpath::preferred_separator == L'\\';
+  return windows ? stem + L".exe" : stem;
+}
+
+}  // namespace
+
+wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
+  return GenerateHTMLReport(xml, ReportTransform(xml));
+}
+
+wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) const {
+  if (!fs::exists(xml)) throw ReportGenerationError(xml.wstring());
+  if (!fs::exists(xsl)) throw ReportGenerationError(xsl.wstring());
+  BroadcastCompositeMessage(OrvantaDLL::Instance()->LoadStringW(2020), true);
+  const wpath html = CommonAppDataPath() / L"Report.html";
+  if (fs::exists(html)) fs::remove(html);
+  switch (XSLTEngine()) {
+    case MSXML:
+      return CallMSXMLEngine(xml, xsl, html);
+    case AltovaXML:
+      return CallAltovaEngine(xml, xsl, html);
+    case XSLTProc:
+      return CallLibXSLTEngine(xml, xsl, html);
+    default:
+      return wpath();
+  }
+}
+
+wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
+                                       const wpath& html) const {
+  fs::wofstream page;
+  page.imbue(std::locale(std::locale::classic(), new fs::detail::utf8_codecvt_facet));
+  page.open(html, std::ios::out | std::ios::trunc);
+  if (!page) throw ReportGenerationError(html.wstring());
+  const std::wstring domDocument = L"Msxml2.DOMDocument.6.0";
+  const std::wstring lines[] = {
+      L"<html>",
+      L"\t<head>",
+      L"\t\t" + OrvantaDLL::Instance()->LoadStringW(2017),
+      L"\t\t<link rel=\"stylesheet\" href=\"Stylesheets\\" + ReportStyleSheet() + L"\"/>",
+      L"\t\t<title>" + ReportTitle() + L"</title>",
+      L"\t\t<script language=\"javascript\">",
+      L"\t\t\tfunction init() {",
+      L"\t\t\t\tvar xml = new ActiveXObject(\"" + domDocument + L"\");",
+      L"\t\t\t\txml.async = false;",
+      L"\t\t\t\txml.load(\"" + ForwardSlashes(xml) + L"\");",
+      L"\t\t\t\tvar xslt = new ActiveXObject(\"" + domDocument + L"\");",
+      L"\t\t\t\txslt.async = false;",
+      L"\t\t\t\txslt.load(\"" + ForwardSlashes(xsl) + L"\");",
+      L"\t\t\t\thtml.innerHTML = xml.transformNode(xslt);",
+      L"\t\t\t}",
+      L"\t\t</script>",
+      L"\t</head>",
+      L"\t<body onload=\"init()\">",
+      L"\t\t<div id = \"html\"/>",
+      L"\t</body>",
+      L"</html>",
+  };
+  bool first = true;
+  for (const std::wstring& line : lines) {
+    if (!first) page << L'\n';
+    page << line;
+    first = false;
+  }
+  page.close();
+  if (!page) throw ReportGenerationError(html.wstring());
+  return html;
+}
+
+wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
+                                        const wpath& html) const {
+  return RunEngine(EngineName(L"AltovaXML"),
+                   L"-xslt1 " + Quoted(xsl) + L" -in " + Quoted(xml) + L" -out " + Quoted(html),
+                   html);
+}
+
+wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
+                                         const wpath& html) const {
+  return RunEngine(EngineName(L"xsltproc"),
+                   L"-novalid -o " + Quoted(html) + L" " + Quoted(xsl) + L" " + Quoted(xml), html);
+}
+
+wpath BaseApplication::RunEngine(const std::wstring& engine, const std::wstring& parameters,
+                                 const wpath& html) const {
+  const wpath folder = EnginePath();
+  const wpath exe = folder / engine;
+  if (!fs::exists(exe)) throw ReportGenerationError(exe.wstring());
+  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
+  ReplaceTag(text, L"<Directory/>", folder.wstring());
+  ReplaceTag(text, L"<Exe/>", engine);
+  ReplaceTag(text, L"<Params/>", parameters);
+  BroadcastInformationMessage(text, true);
+  const long code = ShellOpen(L"open", exe, parameters, folder, 0);
+  if (code <= 32) throw ReportEngineError(code);
+  return html;
+}
+
+}  // namespace Orvanta

@@ -1,0 +1,78 @@
+#include "orvanta/geometry/SoundBlaster.hpp"
+
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/geometry/KeyboardPress.hpp"
+#include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/Resource.hpp"
+#include "orvanta/platform/SoundPlayer.hpp"
+
+namespace Orvanta {
+namespace {
+
+unsigned long Little(const std::vector<unsigned char>& data, std::size_t at, int bytes) {
+  unsigned long value = 0;
+  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | data[at + static_cast<std::size_t>(i)];
+  return value;
+}
+
+TEST(SoundBlaster, WaveFilesHaveTheirFormatsAndLengths) {
+  const struct {
+    unsigned int channels, bits;
+    double seconds;
+  } table[] = {{1, 8, 0.20}, {2, 16, 0.92}, {1, 8, 0.21}, {1, 8, 0.43},
+               {1, 8, 0.42}, {2, 16, 1.35}, {1, 8, 0.71}};
+  for (unsigned int s = 0; s < 7; ++s) {
+    SCOPED_TRACE(s);
+    const SoundResource sound(1500 + s, OrvantaDLL::Instance());
+    const std::vector<unsigned char>& wave = sound.Data();
+    ASSERT_GE(wave.size(), 44u);
+    EXPECT_EQ(1u, Little(wave, 20, 2));  // PCM
+    EXPECT_EQ(table[s].channels, Little(wave, 22, 2));
+    EXPECT_EQ(22050u, Little(wave, 24, 4));
+    EXPECT_EQ(table[s].bits, Little(wave, 34, 2));
+    EXPECT_NEAR(table[s].seconds, WaveDuration(wave.data(), wave.size()), 1.0 / 22050);  // within one sample
+  }
+  const unsigned char notWave[] = "RIFX....WAVE";
+  EXPECT_LT(WaveDuration(notWave, sizeof notWave), 0.0);
+}
+
+// One test: the player is process-wide and remembers what it plays.
+TEST(SoundBlaster, OneSoundAtATime) {
+  SoundBlaster& player = *SoundBlaster::Instance();
+  EXPECT_EQ(&player, SoundBlaster::Instance());
+  EXPECT_FALSE(player.Play(static_cast<SoundBlaster::SoundEnum>(7)));
+  EXPECT_FALSE(player.Play(static_cast<SoundBlaster::SoundEnum>(-1)));
+  ASSERT_TRUE(player.Play(SoundBlaster::Tick));  // 0.21 s
+  EXPECT_FALSE(player.Play(SoundBlaster::Click));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(player.Play(SoundBlaster::Click));
+}
+
+struct Keys {
+  void On(boost::shared_ptr<KeyboardPress> press) { presses.push_back(press); }
+  std::vector<boost::shared_ptr<KeyboardPress>> presses;
+};
+
+TEST(KeyboardPress, TravelsOnTheHub) {
+  Keys keys;
+  Signals::SignalManager* hub = Signals::SignalManager::Instance();
+  hub->ConnectToKeyboardPressNotify(&keys, &Keys::On);
+  hub->KeyboardPressNotify(boost::make_shared<KeyboardPress>(KeyboardPress::KeyUp, 0x41, 'A',
+                                                            KeyboardPress::ShiftState("101")));
+  hub->DisconnectFromKeyboardPressNotify(&keys, &Keys::On);
+  ASSERT_EQ(1u, keys.presses.size());
+  EXPECT_EQ(KeyboardPress::KeyUp, keys.presses[0]->Move());
+  EXPECT_EQ(0x41, keys.presses[0]->Key());
+  EXPECT_EQ('A', keys.presses[0]->Character());
+  EXPECT_EQ(5ul, keys.presses[0]->Shift().to_ulong());
+}
+
+}  // namespace
+}  // namespace Orvanta
