@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole test suite: the tests of a normal build,
-# the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer, and
-# a client project built against the installed package.
+# the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
+# (LeakSanitizer included), every fuzz target for a few seconds, and a client
+# project built against the installed package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,9 @@ bash scripts/build.sh sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+
+echo "== fuzz targets, a few seconds each, with ASan + UBSan + LeakSanitizer"
+bash scripts/fuzz.sh 5
 
 echo "== installed package and a client project"
 work=$(mktemp -d)

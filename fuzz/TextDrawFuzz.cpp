@@ -1,0 +1,100 @@
+// Draws the input as tagged text, twice, with a subclass that writes down
+// every call, and compares the calls with the tag rules of TextDraw.hpp read
+// one character at a time: runs of text between tags are drawn, tags never
+// are, a style operation comes only when it changes the style, and a drawing
+// begins by switching off (superscript, bold, italic, symbol) the styles that
+// are still on.
+#include <stdexcept>
+#include <vector>
+
+#include "FuzzCheck.hpp"
+#include "orvanta/geometry/TextDraw.hpp"
+
+namespace Orvanta {
+namespace {
+
+const char* const kStyles[] = {"sup", "bold", "italic", "symbol"};
+enum Style { kSuperscript, kBold, kItalic, kSymbol };
+
+class Recorder final : public TextDraw {
+ public:
+  using TextDraw::TextDraw;
+  std::vector<std::string> calls;
+
+  void SuperscriptOn() override { Note("+sup"); }
+  void SuperscriptOff() override { Note("-sup"); }
+  void BoldOn() override { Note("+bold"); }
+  void BoldOff() override { Note("-bold"); }
+  void ItalicOn() override { Note("+italic"); }
+  void ItalicOff() override { Note("-italic"); }
+  void SymbolOn() override { Note("+symbol"); }
+  void SymbolOff() override { Note("-symbol"); }
+  void DrawText(const std::string& piece) override {
+    FUZZ_CHECK(piece.find('<') == std::string::npos);
+    if (!piece.empty()) calls.push_back("[" + piece + "]");
+  }
+
+  std::vector<bool> Styles() const { return {IsSuperscript(), IsBold(), IsItalic(), IsSymbol()}; }
+
+ private:
+  void Note(const std::string& call) { calls.push_back(call); }
+};
+
+// The calls that drawing `text` makes when the styles start as `on`, which it
+// leaves as they end.
+std::vector<std::string> Expected(const std::string& text, std::vector<bool>& on) {
+  std::vector<std::string> calls;
+  for (int style = kSuperscript; style <= kSymbol; ++style) {
+    if (on[style]) calls.push_back(std::string("-") + kStyles[style]);
+    on[style] = false;
+  }
+  std::string run;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (text[i] != '<') {
+      run += text[i++];
+      continue;
+    }
+    if (!run.empty()) calls.push_back("[" + run + "]");
+    run.clear();
+    std::string tag;  // what follows the "<", up to the ">" or the end
+    for (++i; i < text.size() && text[i] != '>'; ++i) tag += text[i];
+    if (i < text.size()) {
+      ++i;  // the ">"
+    } else if (!tag.empty()) {
+      tag.pop_back();  // an unclosed tag ends at the last character
+    }
+    const bool closing = !tag.empty() && tag[0] == '/';
+    if (closing) tag.erase(0, 1);
+    for (int style = kSuperscript; style <= kSymbol; ++style) {
+      if (tag == kStyles[style] && on[style] == closing) {
+        calls.push_back((closing ? "-" : "+") + tag);
+        on[style] = !closing;
+      }
+    }
+  }
+  if (!run.empty()) calls.push_back("[" + run + "]");
+  return calls;
+}
+
+}  // namespace
+}  // namespace Orvanta
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace Orvanta;
+  const std::string text = fuzz::Bytes(data, size);
+  Recorder recorder(text);
+  std::vector<bool> on(4, false);
+  for (int drawing = 0; drawing < 2; ++drawing) {
+    recorder.calls.clear();
+    recorder.DrawString();
+    FUZZ_CHECK(recorder.calls == Expected(text, on));
+    FUZZ_CHECK(recorder.Styles() == on);
+  }
+  try {
+    recorder.ApplyTagAndSkip(static_cast<unsigned>(text.size()));
+    FUZZ_CHECK(!"ApplyTagAndSkip accepted the index past the end");
+  } catch (const std::invalid_argument&) {
+  }
+  return 0;
+}
