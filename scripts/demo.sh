@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Sets everything up and runs the library's demonstration. The example host
-# program has not been written yet, so for now this builds everything and runs
-# the smoke subset of the test suite (the tests labelled "smoke": the module
-# object, the string table and its placeholders).
+# Sets everything up, builds the library and its example host program, and
+# runs the example's demonstration: a scripted session of cross-sections in a
+# fresh folder (build/demo), ending with where the project, its backup, the
+# HTML report and the program log are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 bash scripts/build.sh release
-echo "demo: no example host program yet; running the smoke subset of the tests"
-ctest --test-dir build/release --output-on-failure -L smoke
+rm -rf build/demo
+build/release/examples/sections/orvanta-sections demo build/demo

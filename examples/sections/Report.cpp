@@ -1,0 +1,118 @@
+#include "Report.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <sstream>
+#include <stdexcept>
+
+#include <boost/filesystem/fstream.hpp>
+
+#include <orvanta/platform/TextConversion.hpp>
+
+namespace Sections {
+namespace {
+
+std::string Narrow(const std::wstring& text) { return Orvanta::wstring_to_string(text); }
+
+std::string Number(double value) {
+  std::ostringstream text;
+  text.imbue(std::locale::classic());
+  text << std::fixed << std::setprecision(2) << value;
+  return text.str();
+}
+
+// The drawing area given to the largest section, in pixels.
+constexpr double kDrawingSize = 160.0;
+// How far a strip, which has no depth, is drawn down, in widths.
+constexpr double kStripDepth = 1.5;
+
+// The extent of a section's drawing, in metres: its width and height.
+std::pair<double, double> DrawnExtent(const SectionProperties& section) {
+  const double first = section.dimensions.at(0).value();
+  if (section.type == L"Rectangle") return {first, section.dimensions.at(1).value()};
+  if (section.type == L"Strip") return {first, kStripDepth * first};
+  return {first, first};
+}
+
+template <class Q>
+void Property(std::ostream& out, const char* key, const char* label, const Q& value,
+              const Q& unit) {
+  out << "      <property key=\"" << key << "\" label=\"" << label << "\" value=\""
+      << XmlEscaped(InUnit(value, unit)) << "\" unit=\"" << XmlEscaped(ShownLabel(unit.Units()))
+      << "\"/>\n";
+}
+
+}  // namespace
+
+std::string XmlEscaped(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&': escaped += "&amp;"; break;
+      case '<': escaped += "&lt;"; break;
+      case '>': escaped += "&gt;"; break;
+      case '"': escaped += "&quot;"; break;
+      default: escaped += c;
+    }
+  }
+  return escaped;
+}
+
+void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
+                    const std::vector<SectionProperties>& results, const UnitSystem& units,
+                    const std::wstring& title, const Orvanta::wpath& styleSheet) {
+  // One scale for every drawing, so that the sections compare by eye.
+  double largest = 0.0;
+  for (const SectionProperties& section : results) {
+    const auto extent = DrawnExtent(section);
+    largest = std::max({largest, extent.first, extent.second});
+  }
+  const double scale = largest > 0.0 ? kDrawingSize / largest : 1.0;  // pixels per metre
+
+  boost::filesystem::ofstream out(xml, std::ios::binary | std::ios::trunc);
+  if (!out) throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
+  out.imbue(std::locale::classic());
+  out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<report title=\"" << XmlEscaped(Narrow(title)) << "\" project=\""
+      << XmlEscaped(Narrow(project.wstring())) << "\" units=\"" << units.Name()
+      << "\" stylesheet=\"" << XmlEscaped(Narrow(styleSheet.wstring())) << "\">\n"
+      << "  <scale pixels-per-metre=\"" << Number(scale) << "\" mm-per-pixel=\""
+      << Number(1000.0 / scale) << "\"/>\n";
+  for (const SectionProperties& section : results) {
+    out << "  <section name=\"" << XmlEscaped(Narrow(section.name)) << "\" type=\""
+        << XmlEscaped(Narrow(section.type)) << "\">\n";
+    for (std::size_t i = 0; i < section.dimensions.size(); ++i)
+      out << "    <dimension name=\"" << section.dimensionNames[i] << "\" value=\""
+          << InUnit(section.dimensions[i], units.LengthUnit()) << "\" unit=\""
+          << XmlEscaped(ShownLabel(units.LengthUnit().Units())) << "\"/>\n";
+    out << "    <properties>\n";
+    Property(out, "perimeter", "Perimeter", section.perimeter, units.LengthUnit());
+    Property(out, "area", "Area", section.area, units.AreaUnit());
+    Property(out, "first-moment", "First moment of area", section.firstMoment,
+             units.VolumeUnit());
+    Property(out, "second-moment", "Second moment of area", section.secondMoment,
+             units.SecondMomentUnit());
+    Property(out, "polar-moment", "Polar moment of area", section.polarMoment,
+             units.SecondMomentUnit());
+    Property(out, "radius-of-gyration", "Radius of gyration", section.radiusOfGyration,
+             units.LengthUnit());
+    out << "    </properties>\n";
+    for (const std::string& warning : section.warnings)
+      out << "    <warning>" << XmlEscaped(warning) << "</warning>\n";
+    const auto extent = DrawnExtent(section);
+    const double width = extent.first * scale, height = extent.second * scale;
+    const char* shape = section.type == L"Circle" ? "circle"
+                        : section.type == L"Strip" ? "strip"
+                                                   : "rectangle";
+    out << "    <drawing shape=\"" << shape << "\" width=\"" << Number(width) << "\" height=\""
+        << Number(height) << "\" radius=\"" << Number(width / 2.0) << "\"/>\n";
+    out << "  </section>\n";
+  }
+  out << "</report>\n";
+  out.close();
+  if (out.fail())
+    throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
+}
+
+}  // namespace Sections

@@ -1,0 +1,25 @@
+// The HTML report: the program's report XML, transformed by the XSLT engine
+// with the stylesheet that ships beside the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <orvanta/platform/Types.hpp>
+
+#include "PropertiesCommand.hpp"
+#include "SectionsApplication.hpp"
+
+namespace Sections {
+
+// Writes the report XML of `results` to `xml`: the project, the units, one
+// element per section with its dimensions, properties, warnings and a
+// drawing to a common scale.
+void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
+                    const std::vector<SectionProperties>& results, const UnitSystem& units,
+                    const std::wstring& title, const Orvanta::wpath& styleSheet);
+
+// `text` with the XML special characters escaped.
+std::string XmlEscaped(const std::string& text);
+
+}  // namespace Sections

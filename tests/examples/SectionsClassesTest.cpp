@@ -1,0 +1,189 @@
+// The example program's units, project file and calculation, in-process.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include <boost/make_shared.hpp>
+
+#include "Project.hpp"
+#include "PropertiesCommand.hpp"
+#include "SectionItems.hpp"
+#include "TemporaryFolder.hpp"
+#include "UnitSystem.hpp"
+
+namespace {
+
+using namespace Sections;
+using Orvanta::testing::ReadFile;
+using Orvanta::testing::TemporaryFolder;
+
+const Units::Length kMillimetre(1, Units::mm);
+
+Units::Length Mm(double value) { return Units::Length(value, Units::mm); }
+
+TEST(SectionsUnits, LabelsRenderTheirPowersAsSuperscripts) {
+  EXPECT_EQ(ShownLabel(Units::m4.Units()), "m\u2074");
+  EXPECT_EQ(ShownLabel(Units::cm4.Units()), "cm\u2074");
+  EXPECT_EQ(ShownLabel(Units::in4.Units()), "in\u2074");
+  EXPECT_EQ(ShownLabel(Units::mm2.Units()), "mm\u00b2");
+  EXPECT_EQ(ShownLabel(Units::in3.Units()), "in\u00b3");
+  EXPECT_EQ(ShownLabel(Units::mm.Units()), "mm");
+  EXPECT_EQ(TaggedLabel(Units::cm4.Units()), "cm<sup>4</sup>");
+  EXPECT_EQ(TaggedLabel(Units::in4.Units()), "in<sup>4</sup>");
+
+  // Only the superscript run is raised, and a second drawing starts afresh.
+  TerminalText text("kN/m<sup>2</sup> at 20<bold>C</bold>");
+  EXPECT_EQ(text.Render(), "kN/m\u00b2 at 20C");
+  EXPECT_EQ(text.Render(), "kN/m\u00b2 at 20C");
+  // An unclosed superscript does not leak into the next label.
+  EXPECT_EQ(TerminalText("m<sup>-1").Render(), "m\u207b\u00b9");
+  EXPECT_EQ(TerminalText("m 2").Render(), "m 2");
+}
+
+TEST(SectionsUnits, LengthsAreTypedInAnyUnitOrBareInTheSystemsUnit) {
+  const UnitSystem si = UnitSystem::Named("si"), imperial = UnitSystem::Named("imperial");
+  EXPECT_DOUBLE_EQ(si.ParseLength("--width", "300").value(), 0.3);
+  EXPECT_DOUBLE_EQ(imperial.ParseLength("--width", "12").value(), 12 * 0.0254);
+  EXPECT_DOUBLE_EQ(si.ParseLength("--width", "12in").value(), 12 * 0.0254);
+  EXPECT_DOUBLE_EQ(imperial.ParseLength("--width", " 0.5 m ").value(), 0.5);
+  EXPECT_DOUBLE_EQ(si.ParseLength("--width", "2 ft").value(), 0.6096);
+  EXPECT_DOUBLE_EQ(si.ParseLength("--width", ".5").value(), 0.0005);
+
+  for (const char* bad : {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999",
+                          "nan", "12 parsecs"})
+    EXPECT_THROW(si.ParseLength("--width", bad), std::invalid_argument) << bad;
+  try {
+    si.ParseLength("--depth", "300 kg");
+    ADD_FAILURE();
+  } catch (const std::invalid_argument& error) {
+    EXPECT_EQ(std::string(error.what()).rfind("--depth: '300 kg' is not a length", 0), 0u);
+  }
+  EXPECT_THROW(UnitSystem::Named("metric"), std::invalid_argument);
+}
+
+TEST(SectionsUnits, ValuesAreShownInTheChosenUnit) {
+  const UnitSystem si = UnitSystem::Named("si"), imperial = UnitSystem::Named("imperial");
+  const Units::SecondMomentOfArea i = Mm(300) * Mm(500) * Mm(500) * Mm(500) / 12.0;
+  EXPECT_EQ(Shown(i, si.SecondMomentUnit()), "312500 cm\u2074");
+  EXPECT_EQ(Shown(Units::Length(0.3048), imperial.LengthUnit()), "12 in");
+  EXPECT_EQ(Shown(Units::Area(std::numeric_limits<double>::infinity()), si.AreaUnit()),
+            "\u221e cm\u00b2");
+  EXPECT_EQ(InUnit(Units::Length(std::nan("")), si.LengthUnit()), "n/a");
+}
+
+class SectionsProject : public ::testing::Test {
+ protected:
+  SectionsProject() { RegisterSectionPrototypes(); }
+
+  boost::shared_ptr<Project> Sample() const {
+    auto project = boost::make_shared<Project>();
+    project->Create(MakeSection(L"Rectangle", {Units::Length(1.0 / 3.0), Mm(500)}));
+    project->Create(MakeSection(L"Circle", {Units::Length(1e-7)}));
+    project->Create(MakeSection(L"Square", {Units::Length(12, Units::in)}));
+    project->Create(MakeSection(L"Strip", {Mm(200)}));
+    return project;
+  }
+
+  TemporaryFolder folder_;
+};
+
+TEST_F(SectionsProject, FileKeepsEveryQuantityAndNameExactly) {
+  auto project = Sample();
+  auto renamed = project->FindSection(L"Square 1");
+  renamed->Rename(L"Tr\u00e4ger <A & B>");
+  const Orvanta::wpath file = folder_.Path() / "p.xml";
+  project->SaveAs(file);
+
+  const auto loaded = boost::make_shared<Project>(file);
+  const auto before = project->Sections(), after = loaded->Sections();
+  ASSERT_EQ(after.size(), before.size());
+  for (std::size_t i = 0; i < before.size(); ++i) {
+    EXPECT_EQ(after[i]->Name(), before[i]->Name());
+    EXPECT_EQ(after[i]->Type(), before[i]->Type());
+    const auto a = before[i]->Dimensions(), b = after[i]->Dimensions();
+    ASSERT_EQ(a.size(), b.size());
+    for (std::size_t j = 0; j < a.size(); ++j) EXPECT_EQ(a[j].value(), b[j].value());
+  }
+  EXPECT_FALSE(loaded->HasChanged());
+  // Written again, the file is the same byte for byte.
+  loaded->SaveAs(folder_.Path() / "q.xml");
+  EXPECT_EQ(ReadFile(folder_.Path() / "q.xml"), ReadFile(file));
+}
+
+TEST_F(SectionsProject, AFailedReadChangesNothing) {
+  auto project = Sample();
+  const Orvanta::wpath file = folder_.Path() / "p.xml";
+  project->SaveAs(file);
+  std::string text = ReadFile(file);
+  // The second section is bad: the first must not be loaded either.
+  text.replace(text.find("<type>Circle"), 12, "<type>Hexagon");
+  const Orvanta::wpath bad = folder_.Write("bad.xml", text);
+
+  Project target(file);
+  target.FindSection(L"Rectangle 1")->Rename(L"Kept");
+  EXPECT_THROW(target.ReadFrom(bad), std::runtime_error);
+  ASSERT_EQ(target.NumItems(), 4u);
+  EXPECT_TRUE(target.FindSection(L"Kept"));
+
+  std::string twice = ReadFile(file);
+  twice.replace(twice.find("<name>Circle 1"), 14, "<name>Square 1");
+  EXPECT_THROW(Project(folder_.Write("twice.xml", twice)), std::runtime_error);
+  EXPECT_THROW(Project(folder_.Write("empty.xml", "")), std::runtime_error);
+}
+
+TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
+  auto project = Sample();
+  const Orvanta::wpath file = folder_.Path() / "p.xml";
+  project->SaveAs(file);
+  const std::string saved = ReadFile(file);
+  // The temporary file cannot be made where a folder of its name stands.
+  boost::filesystem::create_directories(folder_.Path() / "p.xml.new" / "x");
+  project->Create(MakeSection(L"Circle", {Mm(10)}));
+  EXPECT_ANY_THROW(project->Save());
+  EXPECT_EQ(ReadFile(file), saved);
+  EXPECT_TRUE(project->HasChanged());
+}
+
+TEST_F(SectionsProject, SectionsRefuseBadDimensionsWithoutChanging) {
+  auto rectangle = MakeSection(L"Rectangle", {Mm(300), Mm(500)});
+  EXPECT_THROW(rectangle->SetDimensions({Mm(100), Mm(-1)}), std::invalid_argument);
+  EXPECT_THROW(rectangle->SetDimensions({Mm(100)}), std::invalid_argument);
+  EXPECT_EQ(rectangle->Dimensions()[0], Mm(300));
+  EXPECT_EQ(rectangle->Dimensions()[1], Mm(500));
+  EXPECT_THROW(MakeSection(L"Hexagon", {Mm(1)}), std::invalid_argument);
+  EXPECT_THROW(MakeSection(L"Circle", {Units::Length(std::nan(""))}), std::invalid_argument);
+  EXPECT_EQ(SectionTypeFor("square"), L"Square");
+  EXPECT_EQ(SectionTypeFor("Square"), L"");
+}
+
+TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
+  auto project = boost::make_shared<Project>();
+  project->Create(MakeSection(L"Rectangle", {Mm(100), Mm(400)}));  // exactly 4: fine
+  project->Create(MakeSection(L"Rectangle", {Mm(401), Mm(100)}));  // over 4: slender
+  project->Create(MakeSection(L"Circle", {Mm(4)}));                // under 5 mm
+  PropertiesCommand command(project, UnitSystem::Named("si"));
+  command.Rerun();
+  ASSERT_TRUE(command.IsFinished());
+  ASSERT_EQ(command.Results().size(), 3u);
+  EXPECT_TRUE(command.Results()[0].warnings.empty());
+  EXPECT_EQ(command.Results()[1].warnings.size(), 1u);
+  EXPECT_EQ(command.Results()[2].warnings.size(), 1u);
+  EXPECT_EQ(command.NumberOfWarnings(), 2u);
+  EXPECT_EQ(command.Log()->Children().size(), 3u);
+
+  const SectionProperties& first = command.Results()[0];
+  EXPECT_DOUBLE_EQ(first.area.value(), 0.1 * 0.4);
+  EXPECT_DOUBLE_EQ(first.secondMoment.value(), 0.1 * std::pow(0.4, 3) / 12);
+  EXPECT_DOUBLE_EQ(first.radiusOfGyration.value(), 0.4 / std::sqrt(12.0));
+
+  auto section = project->FindSection(L"Rectangle 1");
+  section->SetDimensions({Mm(50), Mm(400)});
+  section->SignalItemChanged();
+  EXPECT_TRUE(command.IsOutofDate());
+  command.Rerun();
+  EXPECT_EQ(command.NumberOfWarnings(), 3u);
+}
+
+}  // namespace
