@@ -48,10 +48,12 @@ int main(int argc, char** argv) {
   }
 
   Orvanta::UseUtf8WideStandardStreams();
-  static NullBuffer<char> quiet;
-  static NullBuffer<wchar_t> wideQuiet;
-  std::clog.rdbuf(&quiet);
-  std::wclog.rdbuf(&wideQuiet);
+  // Never destroyed: the standard streams are flushed after every static
+  // object of the program is gone.
+  static auto* quiet = new NullBuffer<char>;
+  static auto* wideQuiet = new NullBuffer<wchar_t>;
+  std::clog.rdbuf(quiet);
+  std::wclog.rdbuf(wideQuiet);
 
   // The library reads -log and -nosplash from the command line; the demo
   // always keeps a program log.
