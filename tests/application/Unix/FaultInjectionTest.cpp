@@ -69,6 +69,25 @@ TEST_F(ApplicationTest, FullDiskDuringASaveLeavesTheBackup) {
   EXPECT_EQ(std::string(1000, 'a'), ReadFile(home_.Path() / "p.bak"));
 }
 
+TEST_F(ApplicationTest, FullDiskKeepsEarlierLogRuns) {
+  TestApplication app;
+  app.SetAppendToLog(true);
+  const wpath file = home_.Path() / "Program.log";
+  std::wstreambuf* previous = std::wclog.rdbuf();
+  app.CreateProgramLog(file);
+  app.CloseProgramLog();
+  std::wclog.rdbuf(previous);
+  const std::string first = ReadFile(file);
+  ASSERT_FALSE(first.empty());
+  WithFileSizeLimit(first.size() + 10, [&] {
+    app.CreateProgramLog(file);
+    std::wclog << std::wstring(500, L'x') << std::endl;
+    app.CloseProgramLog();
+    return 0;
+  });
+  EXPECT_EQ(0u, ReadFile(file).find(first));  // the earlier run is whole
+}
+
 TEST_F(ApplicationTest, ReportPageThatCannotBeWrittenIsReported) {
   TestApplication app;
   app.SetXSLTEngine(BaseApplication::MSXML);
