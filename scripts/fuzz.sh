@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of fuzz/ with clang, AddressSanitizer and
 # UndefinedBehaviorSanitizer (build/fuzz), replays the saved crash inputs of
-# fuzz/regressions, then fuzzes every target for a while on a copy of its seed
-# corpus, so that the committed corpus never grows.
+# fuzz/regressions, then fuzzes every target for a while on a copy of its starting
+# inputs, so that the committed ones never grow.
 #   scripts/fuzz.sh [seconds per target, default 10]
 # Exits non-zero if any target fails; the inputs that made it fail are kept in
 # build/fuzz/findings/<target>.
