@@ -12,6 +12,7 @@
 #include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/Export.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/HelpViewer.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/Module.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"

@@ -5,15 +5,13 @@
 #include "orvanta/application/DocumentLibrary.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/CoInitialize.hpp"
+#include "orvanta/platform/HelpViewer.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 
 namespace Orvanta {
 namespace {
 
 std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
-
-// Help viewers report nothing: the result is not looked at.
-void OpenQuietly(const wpath& file) { ShellOpen(L"", file, L"", file.parent_path(), 10); }
 
 }  // namespace
 
@@ -71,12 +69,12 @@ void PDF::Open() const {
 void PDF::OpenTopic(unsigned int) const { Open(); }
 
 HLP::HLP(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
-void HLP::Open() const { OpenQuietly(FullPath()); }
-void HLP::OpenTopic(unsigned int) const { OpenQuietly(FullPath()); }
+void HLP::Open() const { OpenWinHelp(FullPath(), 0); }
+void HLP::OpenTopic(unsigned int topic) const { OpenWinHelp(FullPath(), topic); }
 
 CHM::CHM(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
-void CHM::Open() const { OpenQuietly(FullPath()); }
-void CHM::OpenTopic(unsigned int) const { OpenQuietly(FullPath()); }
+void CHM::Open() const { OpenHtmlHelp(FullPath(), 0); }
+void CHM::OpenTopic(unsigned int topic) const { OpenHtmlHelp(FullPath(), topic); }
 
 DocumentLibrary::DocumentLibrary() = default;
 DocumentLibrary::~DocumentLibrary() = default;

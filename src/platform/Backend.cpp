@@ -11,4 +11,5 @@
 #include "Unix/Modules.inc"
 #include "Unix/Process.inc"
 #include "Unix/ShellFolders.inc"
+#include "Unix/Sound.inc"
 #endif

@@ -38,9 +38,15 @@ long ShellOpen(const std::wstring& verb, const wpath& file,
                const std::wstring& parameters, const wpath& directory,
                int showCommand);
 
-// Starts playing the wave file `file` without waiting, through the system's
-// audio player; does nothing where there is none.
-void StartWavePlayer(const wpath& file);
+// Starts playing sound resource `id` of `module` (nullptr: the library), whose
+// wave file is `wave`, without waiting; does nothing where the system has no
+// way to play it.
+void StartSound(HINSTANCE module, unsigned int id, const std::vector<unsigned char>& wave);
+
+// Opens a help file at `topic` (0: its contents) without waiting; failures are
+// not reported.
+enum class HelpFormat { WinHelp, HtmlHelp };
+void OpenHelp(HelpFormat format, const wpath& file, unsigned int topic);
 
 // The box shown when no handler is set.
 int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,

@@ -20,7 +20,8 @@ VersionResource& ProgramVersion() {
 }
 
 VersionResource Read(HINSTANCE module) {
-  if (module == sys::ExecutableModule() && ProgramVersion().present) return ProgramVersion();
+  if ((module == nullptr || module == sys::ExecutableModule()) && ProgramVersion().present)
+    return ProgramVersion();
   VersionResource version;
   version.present = sys::ReadVersionResource(module, version.mostSignificant,
                                              version.leastSignificant, version.productVersion);

@@ -1,10 +1,7 @@
 #include "orvanta/platform/SoundPlayer.hpp"
 
-#include <boost/filesystem/fstream.hpp>
-#include <boost/filesystem/operations.hpp>
 #include <chrono>
 #include <cstring>
-#include <map>
 #include <vector>
 
 #include "Backend.hpp"
@@ -13,7 +10,6 @@
 namespace Orvanta {
 namespace {
 
-namespace fs = boost::filesystem;
 typedef std::chrono::steady_clock Clock;
 
 unsigned long Little(const unsigned char* p, int bytes) {
@@ -21,32 +17,6 @@ unsigned long Little(const unsigned char* p, int bytes) {
   for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | p[i];
   return value;
 }
-
-// The wave files written so far, one per sound, removed when the library goes.
-class WaveFiles {
- public:
-  ~WaveFiles() {
-    boost::system::error_code ignored;
-    for (const auto& file : files_) fs::remove(file.second, ignored);
-  }
-  // The file holding `data`; empty when it cannot be written.
-  wpath For(unsigned int id, const std::vector<unsigned char>& data) {
-    const auto found = files_.find(id);
-    if (found != files_.end()) return found->second;
-    boost::system::error_code error;
-    const wpath file =
-        fs::temp_directory_path(error) / fs::unique_path("orvanta-sound-%%%%-%%%%.wav", error);
-    if (error) return wpath();
-    fs::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    out.close();
-    if (!out) return wpath();
-    return files_[id] = file;
-  }
-
- private:
-  std::map<unsigned int, wpath> files_;
-};
 
 }  // namespace
 
@@ -74,7 +44,6 @@ double WaveDuration(const unsigned char* data, unsigned long size) {
 
 bool PlaySoundResource(unsigned int id, const Module* module) {
   static Clock::time_point busyUntil;
-  static WaveFiles files;
   std::vector<unsigned char> data;
   if (!sys::LoadModuleResource(module != nullptr ? module->Handle() : nullptr,
                                sys::BinaryResource::Sound, id, data))
@@ -84,8 +53,7 @@ bool PlaySoundResource(unsigned int id, const Module* module) {
   const Clock::time_point now = Clock::now();
   if (now < busyUntil) return false;
   busyUntil = now + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-  const wpath file = files.For(id, data);
-  if (!file.empty()) sys::StartWavePlayer(file);
+  sys::StartSound(module != nullptr ? module->Handle() : nullptr, id, data);
   return true;
 }
 

@@ -1,6 +1,7 @@
 // The platform's free functions that the backend carries out as they are.
 #include "Backend.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/HelpViewer.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SystemError.hpp"
@@ -18,6 +19,14 @@ long ShellFolderPath(int csidl, wpath& folder) { return sys::ShellFolderPath(csi
 long ShellOpen(const std::wstring& verb, const wpath& file, const std::wstring& parameters,
                const wpath& directory, int showCommand) {
   return sys::ShellOpen(verb, file, parameters, directory, showCommand);
+}
+
+void OpenWinHelp(const wpath& file, unsigned int topic) {
+  sys::OpenHelp(sys::HelpFormat::WinHelp, file, topic);
+}
+
+void OpenHtmlHelp(const wpath& file, unsigned int topic) {
+  sys::OpenHelp(sys::HelpFormat::HtmlHelp, file, topic);
 }
 
 }  // namespace Orvanta
