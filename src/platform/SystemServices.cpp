@@ -1,4 +1,6 @@
 // The platform's free functions that the backend carries out as they are.
+#include <utility>
+
 #include "Backend.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
 #include "orvanta/platform/HelpViewer.hpp"
@@ -14,7 +16,23 @@ bool IsFileReadOnly(const wpath& file) { return sys::IsFileReadOnly(file); }
 void MakeFileReadOnly(wpath& file) { sys::SetFileReadOnly(file, true); }
 void MakeFileReadWrite(wpath& file) { sys::SetFileReadOnly(file, false); }
 
-long ShellFolderPath(int csidl, wpath& folder) { return sys::ShellFolderPath(csidl, folder); }
+namespace {
+
+ShellFolderHandler& FolderHandler() {
+  static ShellFolderHandler handler;
+  return handler;
+}
+
+}  // namespace
+
+long ShellFolderPath(int csidl, wpath& folder) {
+  const ShellFolderHandler& handler = FolderHandler();
+  return handler ? handler(csidl, folder) : sys::ShellFolderPath(csidl, folder);
+}
+
+ShellFolderHandler SetShellFolderHandler(ShellFolderHandler handler) {
+  return std::exchange(FolderHandler(), std::move(handler));
+}
 
 long ShellOpen(const std::wstring& verb, const wpath& file, const std::wstring& parameters,
                const wpath& directory, int showCommand) {

@@ -57,8 +57,9 @@ TEST_F(ApplicationTest, FoldersAreComposedAndCreatedAsTheTableSays) {
       {"help file", app.HelpFile(), app.BranchPath() / "Help" / "Help.chm"},
       {"materials library", BaseApplication::MaterialsLibraryPath(),
        BaseApplication::InitialPath() / "Materials"},
-      {"drivers", BaseApplication::WindowsDriversPath(), wpath("/usr/lib/drivers")},
-      {"program files", BaseApplication::ProgramFilesOrvantaPath(), wpath("/opt/Orvanta")},
+      {"drivers", BaseApplication::WindowsDriversPath(), home_.Path() / "system" / "drivers"},
+      {"program files", BaseApplication::ProgramFilesOrvantaPath(),
+       home_.Path() / "programs" / "Orvanta"},
       {"latest version", BaseApplication::LatestVersionPath(),
        wpath(L"http://www.orvanta.example/Test\u00e5pp/latest_version.xml")},
   };
@@ -86,9 +87,7 @@ TEST_F(ApplicationTest, InitialPathIsCapturedOnce) {
 
 TEST_F(ApplicationTest, MissingFoldersThrowTheirTexts) {
   TestApplication app;
-  environment_.Unset("HOME");
-  environment_.Unset("XDG_DATA_HOME");
-  environment_.Unset("XDG_DOCUMENTS_DIR");
+  foldersExist = false;
   const auto text = [](auto call) -> std::string {
     try {
       call();

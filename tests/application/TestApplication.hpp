@@ -1,5 +1,5 @@
-// An application and a document for the tests, in a home of their own: HOME
-// and the XDG folders point into a temporary folder for the test's life.
+// An application and a document for the tests, in a home of their own: the
+// shell folders point into a temporary folder for the test's life.
 #pragma once
 
 #include <boost/make_shared.hpp>
@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "EnvironmentGuard.hpp"
 #include "TemporaryFolder.hpp"
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/messages/Message.hpp"
@@ -15,6 +14,7 @@
 #include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
@@ -62,9 +62,16 @@ class TestApplication : public BaseApplication {
 class ApplicationTest : public ::testing::Test {
  protected:
   ApplicationTest() {
-    environment_.Set("HOME", home_.Path().string());
-    environment_.Set("XDG_DATA_HOME", (home_.Path() / "data").string());
-    environment_.Set("XDG_DOCUMENTS_DIR", (home_.Path() / "docs").string());
+    previousFolders_ = SetShellFolderHandler([this](int csidl, wpath& folder) -> long {
+      if (!foldersExist) return -1;
+      switch (csidl) {
+        case ShellFolderCommonAppData: folder = dataFolder; return 0;
+        case ShellFolderCommonDocuments: folder = home_.Path() / "docs"; return 0;
+        case ShellFolderSystem: folder = home_.Path() / "system"; return 0;
+        case ShellFolderProgramFiles: folder = home_.Path() / "programs"; return 0;
+        default: return -1;
+      }
+    });
     SetProgramVersion(2, 1, 3, 45, L"2.1.3");
     SetCommandLine({L"test"});
     Signals::SignalManager* hub = Signals::SignalManager::Instance();
@@ -90,6 +97,7 @@ class ApplicationTest : public ::testing::Test {
     hub->DisconnectFromDocumentClosed(this, &ApplicationTest::OnClosed);
     hub->DisconnectFromDocumentSaved(this, &ApplicationTest::OnSaved);
     SetMessageBoxHandler(previous_);
+    SetShellFolderHandler(previousFolders_);
     SetCommandLine({});
   }
 
@@ -107,12 +115,15 @@ class ApplicationTest : public ::testing::Test {
   }
 
   TemporaryFolder home_;
-  EnvironmentGuard environment_;
   std::vector<std::string> journal;
   std::vector<int> answers;
+  // Where the common application data lives; false: no shell folder exists.
+  wpath dataFolder = home_.Path() / "data";
+  bool foldersExist = true;
 
  private:
   MessageBoxHandler previous_;
+  ShellFolderHandler previousFolders_;
 };
 
 }  // namespace testing

@@ -14,8 +14,11 @@
 //   37 system: /usr/lib;  38 program files: /opt;  43 common program files:
 //      /usr/share.
 // A folder built on $HOME fails when HOME is unset or relative. Nothing is
-// created.
+// created. A handler set with SetShellFolderHandler answers in the system's
+// place (tests use one to give each test a home of its own).
 #pragma once
+
+#include <functional>
 
 #include "orvanta/platform/Export.hpp"
 #include "orvanta/platform/Types.hpp"
@@ -37,5 +40,14 @@ enum ShellFolder : int {
 // Stores shell folder `csidl` in `folder` and returns 0, or returns a negative
 // code (leaving `folder` unchanged) when the system cannot give that folder.
 ORVANTA_API long ShellFolderPath(int csidl, wpath& folder);
+
+// Answers ShellFolderPath as it would: stores the folder and returns 0, or
+// returns a negative code.
+typedef std::function<long(int csidl, wpath& folder)> ShellFolderHandler;
+
+// Makes `handler` answer every ShellFolderPath call from now on; an empty
+// handler gives the system's folders back. Returns the handler it replaces.
+// Not synchronised: set it before other threads ask for folders.
+ORVANTA_API ShellFolderHandler SetShellFolderHandler(ShellFolderHandler handler);
 
 }  // namespace Orvanta

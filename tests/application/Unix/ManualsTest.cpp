@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "EnvironmentGuard.hpp"
 #include "TestApplication.hpp"
 
 namespace Orvanta {
@@ -11,6 +12,7 @@ namespace {
 
 namespace fs = boost::filesystem;
 using testing::ApplicationTest;
+using testing::EnvironmentGuard;
 using testing::ReadFile;
 
 class ManualApplication : public testing::TestApplication {
@@ -35,6 +37,7 @@ class ManualsTest : public ApplicationTest {
     return ReadFile(opened_);
   }
 
+  EnvironmentGuard environment_;
   const wpath bin_ = home_.Path() / "bin";
   const wpath opened_ = home_.Path() / "opened.txt";
 };

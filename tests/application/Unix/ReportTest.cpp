@@ -24,7 +24,7 @@ class ReportTest : public ApplicationTest {
  protected:
   ReportTest() {
     // Blanks in every path: the engines must get them whole.
-    environment_.Set("XDG_DATA_HOME", (home_.Path() / "app data").string());
+    dataFolder = home_.Path() / "app data";
     fs::create_directories(input_);
     xml_ = home_.Write("in put/sections.xml",
                        "<sections><section name=\"Beam 1\" area=\"0.15\"/></sections>");
