@@ -9,6 +9,8 @@
 #include <boost/archive/xml_archive_exception.hpp>
 #include <boost/serialization/throw_exception.hpp>
 #include <cstring>
+#include <exception>
+#include <ios>
 
 namespace boost {
 namespace archive {
@@ -45,13 +47,51 @@ void CheckEndTag(Grammar& grammar, Stream& stream, const char* name, unsigned in
         boost::archive::xml_archive_exception::xml_archive_tag_mismatch, name));
 }
 
+// What the archive's destructor does for an archive with a header: reads the
+// closing </boost_serialization> tag. Boost's own destructor does it too, and
+// throws from there (ending the program) when the tag is malformed or cut
+// short; here a failure is ignored, as the content has been read, and the
+// stream is left failed so that Boost's destructor, which runs next, reads
+// nothing (it stops at a failed stream, not at its end).
+template <class Grammar, class Stream>
+void ReadClosingTag(Grammar& grammar, Stream& stream, unsigned int flags) {
+  if ((flags & boost::archive::no_header) != 0 || std::uncaught_exceptions() > 0) return;
+  try {
+    grammar.windup(stream);
+  } catch (const std::exception&) {
+  }
+  stream.setstate(std::ios::eofbit | std::ios::failbit);
+}
+
+// Throws unless `count` elements could still follow in `stream`: each needs
+// at least one character. Streams that cannot tell their length are trusted.
+template <class Stream>
+void CheckCount(Stream& stream, std::size_t count) {
+  const std::ios::iostate state = stream.rdstate();
+  const typename Stream::pos_type here = stream.tellg();
+  if (here == typename Stream::pos_type(-1)) {
+    stream.clear(state);
+    return;
+  }
+  stream.seekg(0, std::ios::end);
+  const typename Stream::pos_type end = stream.tellg();
+  stream.clear();
+  stream.seekg(here);
+  stream.clear(state);
+  if (end == typename Stream::pos_type(-1)) return;
+  const std::streamoff left = end - here;
+  if (left >= 0 && count > static_cast<unsigned long long>(left))
+    boost::serialization::throw_exception(
+        boost::archive::archive_exception(boost::archive::archive_exception::input_stream_error));
+}
+
 }  // namespace
 
 XmlInputArchive::XmlInputArchive(std::istream& stream, unsigned int flags)
     : boost::archive::xml_iarchive_impl<XmlInputArchive>(stream, flags) {
   if ((flags & boost::archive::no_header) == 0) init();
 }
-XmlInputArchive::~XmlInputArchive() = default;
+XmlInputArchive::~XmlInputArchive() { ReadClosingTag(*gimpl, get_is(), get_flags()); }
 
 void XmlInputArchive::load_start(const char* name) {
   if (name != nullptr) ++depth_;
@@ -63,11 +103,16 @@ void XmlInputArchive::load_end(const char* name) {
   CheckEndTag(*gimpl, get_is(), name, depth_, get_flags());
 }
 
+void XmlInputArchive::load(boost::serialization::collection_size_type& count) {
+  boost::archive::xml_iarchive_impl<XmlInputArchive>::load(count);
+  CheckCount(get_is(), count);
+}
+
 XmlWideInputArchive::XmlWideInputArchive(std::wistream& stream, unsigned int flags)
     : boost::archive::xml_wiarchive_impl<XmlWideInputArchive>(stream, flags) {
   if ((flags & boost::archive::no_header) == 0) init();
 }
-XmlWideInputArchive::~XmlWideInputArchive() = default;
+XmlWideInputArchive::~XmlWideInputArchive() { ReadClosingTag(*gimpl, get_is(), get_flags()); }
 
 void XmlWideInputArchive::load_start(const char* name) {
   if (name != nullptr) ++depth_;
@@ -77,6 +122,11 @@ void XmlWideInputArchive::load_start(const char* name) {
 void XmlWideInputArchive::load_end(const char* name) {
   if (name == nullptr) return;
   CheckEndTag(*gimpl, get_is(), name, depth_, get_flags());
+}
+
+void XmlWideInputArchive::load(boost::serialization::collection_size_type& count) {
+  boost::archive::xml_wiarchive_impl<XmlWideInputArchive>::load(count);
+  CheckCount(get_is(), count);
 }
 
 }  // namespace Orvanta
