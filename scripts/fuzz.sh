@@ -24,6 +24,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 findings=build/fuzz/findings
 
+# The options-file target writes the application's files into the data folder.
+export XDG_DATA_HOME=$work/data XDG_DOCUMENTS_DIR=$work/documents
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 options=(-detect_leaks=1 -max_len=4096 -timeout=25 -rss_limit_mb=2048 -print_final_stats=1)

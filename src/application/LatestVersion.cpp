@@ -8,6 +8,7 @@
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/TextConversion.hpp"
+#include "LatestVersionBody.hpp"
 
 namespace Orvanta {
 namespace {
@@ -36,6 +37,18 @@ bool ParseDecimal(const std::string& text, unsigned int& value) {
 
 }  // namespace
 
+unsigned int detail::LatestVersionInBody(const std::string& body) {
+  const std::string open = "<product_version>", close = "</product_version>";
+  const std::size_t start = body.find(open);
+  const std::size_t end =
+      start == std::string::npos ? std::string::npos : body.find(close, start + open.size());
+  unsigned int version = 0;
+  if (end != std::string::npos &&
+      ParseDecimal(body.substr(start + open.size(), end - start - open.size()), version))
+    return version;
+  return 0;
+}
+
 LatestVersion::LatestVersion(const std::string& url) : url_(url), productVersion_(0) {
   const int code = ReadData();
   if (code != 0) BroadcastErrorMessage(DownloadErrorText(code), true);
@@ -54,15 +67,7 @@ int LatestVersion::ReadData() {
   }
   curl_global_cleanup();
   if (result != CURLE_OK) return static_cast<int>(result);
-
-  const std::string open = "<product_version>", close = "</product_version>";
-  const std::size_t start = body.find(open);
-  const std::size_t end =
-      start == std::string::npos ? std::string::npos : body.find(close, start + open.size());
-  unsigned int version = 0;
-  if (end != std::string::npos &&
-      ParseDecimal(body.substr(start + open.size(), end - start - open.size()), version))
-    productVersion_ = version;
+  productVersion_ = detail::LatestVersionInBody(body);
   return 0;
 }
 
