@@ -55,6 +55,7 @@ LatestVersion::LatestVersion(const std::string& url) : url_(url), productVersion
 }
 
 int LatestVersion::ReadData() {
+  productVersion_ = 0;  // until this download gives a readable version
   std::string body;
   CURLcode result = CURLE_FAILED_INIT;
   curl_global_init(CURL_GLOBAL_ALL);

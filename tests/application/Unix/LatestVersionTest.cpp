@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <map>
+#include <memory>
 #include <thread>
 
 #include "TestApplication.hpp"
@@ -100,6 +101,18 @@ TEST_F(ApplicationTest, LatestVersionOverHttp) {
     EXPECT_EQ(c.version, latest.ProductVersionAsText());
     EXPECT_TRUE(journal.empty());
   }
+}
+
+// Reading again forgets the version read before when the file is gone or
+// the server with it.
+TEST_F(ApplicationTest, ReadingAgainGivesZeroWhenTheVersionIsGone) {
+  auto server = std::make_unique<LocalHttpServer>(std::map<std::string, std::string>{
+      {"/v.xml", "<product_version>1315</product_version>"}});
+  LatestVersion latest(server->Url("/v.xml"));
+  ASSERT_EQ(1315u, latest.ProductVersion());
+  server.reset();
+  EXPECT_NE(0, latest.ReadData());
+  EXPECT_EQ(0u, latest.ProductVersion());
 }
 
 TEST_F(ApplicationTest, FailedDownloadIsReportedOnce) {
