@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem/operations.hpp>
+#include <fstream>
 #include <functional>
+#include <stdexcept>
 
 #include "TestApplication.hpp"
 
@@ -41,6 +43,129 @@ int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
+}
+
+// Runs `body` in a child process that cannot write into folders without a
+// write permission bit: as the unprivileged user nobody when the tests run
+// as root. Returns the exit status as WithFileSizeLimit does.
+int WithoutWritePermission(const std::function<int()>& body) {
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(125);
+    int result = 126;
+    try {
+      result = body();
+    } catch (...) {
+    }
+    ::_exit(result);
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
+}
+
+// Writes its text to a temporary file beside the target and renames that over
+// the target, and throws when either step fails: a host that saves the way
+// the example program does.
+class CarefulDocument : public TextDocument {
+ public:
+  CarefulDocument() : TextDocument(true) {}
+  void WriteTo(const wpath& path) const override {
+    const wpath temporary = path.string() + ".new";
+    boost::system::error_code ignored;
+    std::ofstream out(temporary.string(), std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) {
+      fs::remove(temporary, ignored);
+      throw std::runtime_error("cannot write " + temporary.string());
+    }
+    fs::rename(temporary, path, ignored);
+    if (ignored) {
+      fs::remove(temporary);
+      throw std::runtime_error("cannot replace " + path.string());
+    }
+  }
+};
+
+// SaveAs and SaveCopyAs, which must both leave the document as it was when
+// the host cannot write.
+struct SaveOperation {
+  const char* name;
+  void (BaseDocument::*save)(const wpath&) const;
+};
+const SaveOperation kSaveOperations[] = {{"SaveAs", &BaseDocument::SaveAs},
+                                         {"SaveCopyAs", &BaseDocument::SaveCopyAs}};
+
+// Saves `document` (saved at its path, changed since) with `operation` to
+// `target`, which must fail. 0 when the failure reached the caller and the
+// path, the changed flag and the journal stayed as they were; else which of
+// those went wrong (1, 2, 4, 8).
+int FailedSave(const SaveOperation& operation, const CarefulDocument& document,
+               const wpath& target, const std::vector<std::string>& journal) {
+  const wpath path = document.Path();
+  const std::size_t messages = journal.size();
+  int wrong = 0;
+  try {
+    (document.*operation.save)(target);
+    wrong |= 1;
+  } catch (const std::exception&) {
+  }
+  if (document.Path() != path) wrong |= 2;
+  if (!document.HasChanged()) wrong |= 4;
+  if (journal.size() != messages) wrong |= 8;
+  return wrong;
+}
+
+TEST_F(ApplicationTest, FullDiskDuringSaveAsKeepsBothFiles) {
+  for (const SaveOperation& operation : kSaveOperations) {
+    SCOPED_TRACE(operation.name);
+    const wpath own = home_.Path() / "own.sec", other = home_.Write("other.sec", "other's");
+    auto document = boost::make_shared<CarefulDocument>();
+    document->text = std::string(1000, 'a');
+    document->SaveAs(own);
+    document->text = std::string(4000, 'b');
+    document->NotifyHasChanged();
+
+    EXPECT_EQ(0, WithFileSizeLimit(2000, [&] {
+                return FailedSave(operation, *document, other, journal);
+              }));
+    EXPECT_EQ(std::string(1000, 'a'), ReadFile(own));
+    EXPECT_EQ("other's", ReadFile(other));
+    EXPECT_FALSE(fs::exists(other.string() + ".new"));
+  }
+}
+
+TEST_F(ApplicationTest, SaveAsIntoAReadOnlyFolderOrOntoAFolderKeepsEverything) {
+  const wpath own = home_.Path() / "own.sec", locked = home_.Path() / "locked";
+  fs::create_directories(locked);
+  const wpath kept = home_.Write("locked/kept.sec", "kept");
+  const wpath folder = home_.Path() / "folder.sec";
+  fs::create_directories(folder / "inside");
+  auto document = boost::make_shared<CarefulDocument>();
+  document->text = "first";
+  document->SaveAs(own);
+  document->text = "second";
+  document->NotifyHasChanged();
+
+  fs::permissions(locked, fs::owner_read | fs::owner_exe | fs::group_read | fs::group_exe |
+                              fs::others_read | fs::others_exe);
+  for (const SaveOperation& operation : kSaveOperations) {
+    SCOPED_TRACE(operation.name);
+    EXPECT_EQ(0, WithoutWritePermission(
+                     [&] { return FailedSave(operation, *document, kept, journal); }));
+    EXPECT_EQ(0, WithoutWritePermission([&] {
+                return FailedSave(operation, *document, locked / "new.sec", journal);
+              }));
+    EXPECT_EQ(0, FailedSave(operation, *document, folder, journal));
+    EXPECT_EQ("kept", ReadFile(kept));
+    EXPECT_FALSE(fs::exists(locked / "new.sec"));
+    EXPECT_TRUE(fs::is_directory(folder / "inside"));
+    EXPECT_FALSE(fs::exists(folder.string() + ".new"));
+    EXPECT_EQ("first", ReadFile(own));
+  }
+  fs::permissions(locked, fs::owner_all);
 }
 
 TEST_F(ApplicationTest, FullDiskNeverCutsTheOptionsFileShort) {
