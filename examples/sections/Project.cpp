@@ -108,21 +108,24 @@ void Project::WriteTo(const Orvanta::wpath& path) const {
     record.sections.push_back(entry);
   }
   const Orvanta::wpath temporary = path.parent_path() / (path.filename().wstring() + L".new");
-  {
-    fs::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
+  fs::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  if (!out) throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
+  // From here on the temporary file is ours: whatever fails removes it.
+  try {
     {
       boost::archive::xml_oarchive archive(out);
       archive << boost::serialization::make_nvp("project", record);
     }
     out.close();
-    if (out.fail()) {
-      boost::system::error_code ignored;
-      fs::remove(temporary, ignored);
+    if (out.fail())
       throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
-    }
+    fs::rename(temporary, path);
+  } catch (...) {
+    out.close();
+    boost::system::error_code ignored;
+    fs::remove(temporary, ignored);
+    throw;
   }
-  fs::rename(temporary, path);
 }
 
 std::vector<boost::shared_ptr<SectionItem>> Project::Sections() const {

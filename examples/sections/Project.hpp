@@ -21,7 +21,7 @@ class Project : public Orvanta::BaseDocument {
   // Replaces the content by the file's, all or nothing.
   void ReadFrom(const Orvanta::wpath& path) override;
   // Writes a temporary file beside `path`, then renames it over `path`, so a
-  // failed write never leaves a damaged project.
+  // failed write never leaves a damaged project (nor the temporary file).
   void WriteTo(const Orvanta::wpath& path) const override;
 
   // The sections, in document order.

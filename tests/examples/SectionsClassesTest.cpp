@@ -146,6 +146,18 @@ TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   EXPECT_TRUE(project->HasChanged());
 }
 
+TEST_F(SectionsProject, SavingOntoAFolderLeavesNoTemporaryFile) {
+  auto project = Sample();
+  const Orvanta::wpath file = folder_.Path() / "p.xml", folder = folder_.Path() / "f.xml";
+  project->SaveAs(file);
+  boost::filesystem::create_directories(folder / "inside");
+  EXPECT_ANY_THROW(project->SaveAs(folder));
+  EXPECT_ANY_THROW(project->SaveCopyAs(folder));
+  EXPECT_EQ(project->Path(), file);
+  EXPECT_TRUE(boost::filesystem::is_directory(folder / "inside"));
+  EXPECT_FALSE(boost::filesystem::exists(folder_.Path() / "f.xml.new"));
+}
+
 TEST_F(SectionsProject, SectionsRefuseBadDimensionsWithoutChanging) {
   auto rectangle = MakeSection(L"Rectangle", {Mm(300), Mm(500)});
   EXPECT_THROW(rectangle->SetDimensions({Mm(100), Mm(-1)}), std::invalid_argument);
