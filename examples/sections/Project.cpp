@@ -6,7 +6,6 @@
 
 #include <boost/archive/archive_exception.hpp>
 #include <boost/archive/xml_oarchive.hpp>
-#include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <boost/serialization/nvp.hpp>
 #include <boost/serialization/string.hpp>
@@ -14,6 +13,7 @@
 
 #include <orvanta/frame/XmlInputArchive.hpp>
 #include <orvanta/platform/TextConversion.hpp>
+#include "orvanta/platform/FileStream.hpp"
 
 namespace Sections {
 namespace {
@@ -54,7 +54,7 @@ Project::Project(const Orvanta::wpath& path) : BaseDocument(path, true) { ReadFr
 
 void Project::ReadFrom(const Orvanta::wpath& path) {
   ProjectRecord record;
-  fs::ifstream in(path, std::ios::binary);
+  Orvanta::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("cannot read the project file '" + Narrow(path) + "'");
   try {
     Orvanta::XmlInputArchive archive(in);
@@ -108,7 +108,7 @@ void Project::WriteTo(const Orvanta::wpath& path) const {
     record.sections.push_back(entry);
   }
   const Orvanta::wpath temporary = path.parent_path() / (path.filename().wstring() + L".new");
-  fs::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+  Orvanta::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
   // From here on the temporary file is ours: whatever fails removes it.
   try {

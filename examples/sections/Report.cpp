@@ -6,9 +6,9 @@
 #include <sstream>
 #include <stdexcept>
 
-#include <boost/filesystem/fstream.hpp>
 
 #include <orvanta/platform/TextConversion.hpp>
+#include "orvanta/platform/FileStream.hpp"
 
 namespace Sections {
 namespace {
@@ -70,7 +70,7 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
   }
   const double scale = largest > 0.0 ? kDrawingSize / largest : 1.0;  // pixels per metre
 
-  boost::filesystem::ofstream out(xml, std::ios::binary | std::ios::trunc);
+  Orvanta::ofstream out(xml, std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
   out.imbue(std::locale::classic());
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -1,16 +1,17 @@
 // BaseApplication: the program log and starting a second instance.
 #include <boost/date_time/posix_time/posix_time.hpp>
 #include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
-#include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <iostream>
 #include <locale>
+#include <utility>
 
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SystemError.hpp"
 #include "orvanta/platform/WideStreams.hpp"
@@ -22,9 +23,16 @@ const std::wstring kHyphens(44, L'-');
 
 // The log file stream, alive until the process ends: the standard wide log
 // stream writes into its buffer, possibly from other static destructors.
-boost::filesystem::wofstream& LogStream() {
-  static auto* stream = new boost::filesystem::wofstream;
+wofstream& LogStream() {
+  static auto* stream = new wofstream;
   return *stream;
+}
+
+// What the standard wide log stream wrote into before the log took it over;
+// null while the log does not have it.
+std::wstreambuf*& PreviousLogBuffer() {
+  static std::wstreambuf* previous = nullptr;
+  return previous;
 }
 
 std::wstring TimedText(unsigned int id) {
@@ -40,24 +48,30 @@ void BaseApplication::CreateProgramLog(const wpath& file) {
   wpath writable = file;
   if (boost::filesystem::exists(writable) && IsFileReadOnly(writable)) MakeFileReadWrite(writable);
 
-  boost::filesystem::wofstream& log = LogStream();
+  wofstream& log = LogStream();
   if (log.is_open()) log.close();
   log.clear();
   log.imbue(std::locale(std::locale::classic(), new boost::filesystem::detail::utf8_codecvt_facet));
-  log.open(file, std::ios::out | (AppendToLog() ? std::ios::app : std::ios::trunc));
+  // Binary: the same bytes, line ends included, on every system.
+  log.open(file, std::ios::out | std::ios::binary |
+                     (AppendToLog() ? std::ios::app : std::ios::trunc));
   if (!log.is_open()) {
     UseUtf8WideStandardStream(std::wcerr);
     std::wcerr << OrvantaDLL::Instance()->LoadStringW(2045) << std::endl;
     return;
   }
-  std::wclog.rdbuf(log.rdbuf());
+  std::wstreambuf* const previous = std::wclog.rdbuf(log.rdbuf());
+  if (PreviousLogBuffer() == nullptr) PreviousLogBuffer() = previous;
   std::wclog << kHyphens << std::endl << TimedText(2046) << std::endl;
 }
 
 void BaseApplication::CloseProgramLog() {
   if (!LogStream().is_open()) return;
   std::wclog << TimedText(2047) << std::endl << kHyphens << std::endl;
-  LogStream().flush();
+  // The file is closed, so that it may be moved or removed (Windows refuses
+  // both while it is open); the standard log stream writes where it did before.
+  if (PreviousLogBuffer() != nullptr) std::wclog.rdbuf(std::exchange(PreviousLogBuffer(), nullptr));
+  LogStream().close();
 }
 
 void BaseApplication::RunApplication(const wpath& project) const {

@@ -2,7 +2,6 @@
 #include <boost/archive/archive_exception.hpp>
 #include "orvanta/frame/XmlInputArchive.hpp"
 #include <boost/archive/xml_oarchive.hpp>
-#include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <boost/serialization/string.hpp>
 #include <boost/serialization/version.hpp>
@@ -15,6 +14,7 @@
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/WideStreams.hpp"
 
@@ -157,7 +157,7 @@ bool BaseApplication::SaveUserOptions() const {
   // Written beside the old file, then renamed over it: a failed write leaves
   // the previous options whole.
   const wpath temporary = file.parent_path() / (file.filename().wstring() + L".new");
-  fs::ofstream out(temporary, std::ios::out | std::ios::trunc);
+  ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
   if (!out) return false;
   Log() << L"Saving configuration file: " << file.wstring() << L'\n'
         << L"Writing to XML archive" << L'\n';
@@ -187,7 +187,7 @@ bool BaseApplication::LoadUserOptions(bool silent) {
   const boost::shared_ptr<CompositeMessage> outcome(new CompositeMessage(LibraryText(2038)));
   const wpath file = ConfigFile();
   bool loaded = false;
-  fs::ifstream in(file);
+  ifstream in(file, std::ios::in | std::ios::binary);
   if (!in) {
     outcome->InsertLeaf(new LeafMessage(LibraryText(2041), Message::Warning));
   } else {

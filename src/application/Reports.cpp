@@ -1,7 +1,6 @@
 // BaseApplication: HTML reports through the XSLT engines.
 #include <boost/algorithm/string/replace.hpp>
 #include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
-#include <boost/filesystem/fstream.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <locale>
 
@@ -9,6 +8,7 @@
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 
 namespace Orvanta {
@@ -54,9 +54,9 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) co
 
 wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
                                        const wpath& html) const {
-  fs::wofstream page;
+  wofstream page;
   page.imbue(std::locale(std::locale::classic(), new fs::detail::utf8_codecvt_facet));
-  page.open(html, std::ios::out | std::ios::trunc);
+  page.open(html, std::ios::out | std::ios::binary | std::ios::trunc);
   if (!page) throw ReportGenerationError(html.wstring());
   const std::wstring domDocument = L"Msxml2.DOMDocument.6.0";
   const std::wstring lines[] = {

@@ -4,6 +4,7 @@
 
 #include "TestApplication.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
+#include "orvanta/platform/FileStream.hpp"
 
 namespace Orvanta {
 namespace {
@@ -70,7 +71,7 @@ TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
   EXPECT_TRUE(project->HasChanged());
   project->failWrites = false;
 
-  std::ofstream(file.string()) << "on disk";
+  ofstream(file, std::ios::binary) << "on disk";
   project->Revert();
   EXPECT_EQ("on disk", project->text);
   EXPECT_TRUE(project->HasChanged());  // untouched by reverting
@@ -87,7 +88,7 @@ TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
 TEST_F(ApplicationTest, CloseQuestions) {
   TestApplication app;
   const wpath file = home_.Path() / "p.sec";
-  std::ofstream(file.string()) << "saved";
+  ofstream(file, std::ios::binary) << "saved";
   const std::string changed =
       "? Close Document: The current project '" + file.string() +
       "' has changed since it was last saved. Do you want to save it before closing?";
@@ -130,8 +131,8 @@ TEST_F(ApplicationTest, CloseQuestions) {
 TEST_F(ApplicationTest, OpeningMissingAndBrokenFiles) {
   TestApplication app;
   const wpath file = home_.Path() / "good.sec", broken = home_.Path() / "broken.sec";
-  std::ofstream(file.string()) << "fine";
-  std::ofstream(broken.string()) << "corrupt";
+  ofstream(file, std::ios::binary) << "fine";
+  ofstream(broken, std::ios::binary) << "corrupt";
   const auto first = app.OpenDocument(file);
   first->NotifyHasChanged();
   journal.clear();

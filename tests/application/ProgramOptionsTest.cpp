@@ -7,6 +7,7 @@
 
 #include "TestApplication.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/platform/FileStream.hpp"
 
 namespace Orvanta {
 namespace {
@@ -91,7 +92,7 @@ TEST_F(ApplicationTest, LoadingOlderBrokenAndNewerFiles) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     TestApplication app;
-    std::ofstream(app.ConfigFile().string(), std::ios::binary) << c.file;
+    ofstream(app.ConfigFile(), std::ios::binary) << c.file;
     app.SetClearMessagesOnDocumentClosed(true);
     app.SetInternalBrowser(false);
     struct Catcher {

@@ -12,6 +12,7 @@
 #include "orvanta/messages/Message.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
@@ -34,7 +35,7 @@ class TextDocument : public BaseDocument {
   }
   void WriteTo(const wpath& path) const override {
     if (failWrites) throw std::runtime_error("disk full");
-    std::ofstream(path.string(), std::ios::binary) << text;
+    ofstream(path, std::ios::binary) << text;
   }
 
   std::string text;

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <string>
 
+#include "orvanta/platform/FileStream.hpp"
+
 namespace Orvanta {
 namespace testing {
 
@@ -27,7 +29,7 @@ class TemporaryFolder {
   // Writes `content` to the file `name` in the folder and returns its path.
   boost::filesystem::path Write(const std::string& name, const std::string& content) const {
     const boost::filesystem::path file = path_ / name;
-    std::ofstream(file.string(), std::ios::binary) << content;
+    Orvanta::ofstream(file, std::ios::binary) << content;
     return file;
   }
 
@@ -37,7 +39,7 @@ class TemporaryFolder {
 
 // The whole content of a file; empty when it cannot be read.
 inline std::string ReadFile(const boost::filesystem::path& file) {
-  std::ifstream in(file.string(), std::ios::binary);
+  Orvanta::ifstream in(file, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
