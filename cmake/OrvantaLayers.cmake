@@ -14,15 +14,25 @@ function(orvanta_library_settings target)
     VISIBILITY_INLINES_HIDDEN ON
     POSITION_INDEPENDENT_CODE ON)
   target_compile_definitions(${target} PRIVATE ORVANTA_BUILDING)
+  if(WIN32)
+    # The library instantiates Boost's archive templates for its own archives
+    # and exports them; inside it their members must not be declared as
+    # imported from Boost's DLLs. Boost's own functions still link through
+    # their import libraries.
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:
+      -UBOOST_SERIALIZATION_DYN_LINK -UBOOST_WSERIALIZATION_DYN_LINK>)
+  endif()
+  # Warnings are for C++ only: a resource script has none to give.
   if(MSVC)
-    target_compile_options(${target} PRIVATE /W4 /utf-8)
+    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:/W4 /utf-8>)
     if(ORVANTA_WARNINGS_AS_ERRORS)
-      target_compile_options(${target} PRIVATE /WX)
+      target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:/WX>)
     endif()
   else()
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    target_compile_options(${target} PRIVATE
+      $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic>)
     if(ORVANTA_WARNINGS_AS_ERRORS)
-      target_compile_options(${target} PRIVATE -Werror)
+      target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
     endif()
   endif()
 endfunction()

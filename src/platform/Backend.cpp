@@ -3,7 +3,12 @@
 #include "Backend.hpp"
 
 #if defined(_WIN32)
-#error "The Windows backend of the platform layer has not been written yet."
+#include "Windows/Console.inc"
+#include "Windows/Errors.inc"
+#include "Windows/Files.inc"
+#include "Windows/Modules.inc"
+#include "Windows/Process.inc"
+#include "Windows/ShellFolders.inc"
 #else
 #include "Unix/Console.inc"
 #include "Unix/Errors.inc"

@@ -21,6 +21,6 @@ wpath Module::BranchPath() const { return wpath(FileName()).parent_path(); }
 
 HINSTANCE LoadModule(const wchar_t* name) { return sys::LoadModule(name); }
 
-void FreeModule(HINSTANCE handle) noexcept { sys::FreeModule(handle); }
+void(FreeModule)(HINSTANCE handle) noexcept { sys::FreeModule(handle); }
 
 }  // namespace Orvanta

@@ -33,6 +33,24 @@
 #include "orvanta/platform/Export.hpp"
 
 namespace Orvanta {
+class XmlInputArchive;
+class XmlWideInputArchive;
+}  // namespace Orvanta
+
+// Boost's archive templates are instantiated for these archives once, in the
+// library, and exported from it.
+namespace boost {
+namespace archive {
+extern template class ORVANTA_API detail::archive_serializer_map<Orvanta::XmlInputArchive>;
+extern template class ORVANTA_API basic_xml_iarchive<Orvanta::XmlInputArchive>;
+extern template class ORVANTA_API xml_iarchive_impl<Orvanta::XmlInputArchive>;
+extern template class ORVANTA_API detail::archive_serializer_map<Orvanta::XmlWideInputArchive>;
+extern template class ORVANTA_API basic_xml_iarchive<Orvanta::XmlWideInputArchive>;
+extern template class ORVANTA_API xml_wiarchive_impl<Orvanta::XmlWideInputArchive>;
+}  // namespace archive
+}  // namespace boost
+
+namespace Orvanta {
 
 class ORVANTA_API XmlInputArchive : public boost::archive::xml_iarchive_impl<XmlInputArchive> {
  public:

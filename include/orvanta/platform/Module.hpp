@@ -48,6 +48,8 @@ class ORVANTA_API Module {
 // holds the library, whatever its file is called on this system. Balance each
 // call with FreeModule.
 ORVANTA_API HINSTANCE LoadModule(const wchar_t* name);
-ORVANTA_API void FreeModule(HINSTANCE handle) noexcept;
+// The name is in parentheses because <windows.h> defines FreeModule(h) as a
+// macro for FreeLibrary(h), which does the same there.
+ORVANTA_API void(FreeModule)(HINSTANCE handle) noexcept;
 
 }  // namespace Orvanta
