@@ -3,6 +3,9 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <string>
+
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace {
 std::atomic<long> allocations{0};
@@ -20,6 +23,13 @@ namespace Orvanta {
 namespace testing {
 
 long AllocationCount() { return allocations.load(); }
+
+bool CountsLibraryAllocations() {
+  const std::string text(100, 'x');
+  const long before = AllocationCount();
+  const std::wstring wide = string_to_wstring(text);  // allocates inside the library
+  return AllocationCount() > before && wide.size() == text.size();
+}
 
 }  // namespace testing
 }  // namespace Orvanta

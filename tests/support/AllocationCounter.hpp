@@ -8,5 +8,10 @@ namespace testing {
 // How many times operator new has been called so far.
 long AllocationCount();
 
+// Whether the count includes the library's own allocations. It does not where
+// the library is a DLL with an operator new of its own (Windows, which has no
+// symbol interposition); the tests that need it skip there.
+bool CountsLibraryAllocations();
+
 }  // namespace testing
 }  // namespace Orvanta
