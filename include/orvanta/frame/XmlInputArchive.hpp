@@ -38,7 +38,10 @@ class XmlWideInputArchive;
 }  // namespace Orvanta
 
 // Boost's archive templates are instantiated for these archives once, in the
-// library, and exported from it.
+// library, and exported from it; the declarations must come before the classes
+// below instantiate them. Code outside the library instantiates their inline
+// members itself and calls the rest in the library.
+#if defined(ORVANTA_BUILDING)
 namespace boost {
 namespace archive {
 extern template class ORVANTA_API detail::archive_serializer_map<Orvanta::XmlInputArchive>;
@@ -49,6 +52,7 @@ extern template class ORVANTA_API basic_xml_iarchive<Orvanta::XmlWideInputArchiv
 extern template class ORVANTA_API xml_wiarchive_impl<Orvanta::XmlWideInputArchive>;
 }  // namespace archive
 }  // namespace boost
+#endif
 
 namespace Orvanta {
 
