@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Sets everything up and runs the whole test suite: the tests of a normal build,
 # the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (LeakSanitizer included), every fuzz target for a few seconds, and a client
-# project built against the installed package.
+# (LeakSanitizer included), every fuzz target for a few seconds, a client
+# project built against the installed package, and the Windows cross builds
+# (i686 and x86_64) with the x86_64 tests run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,3 +31,6 @@ cmake -S tests/package/consumer -B "$work/consumer" -G Ninja \
 cmake --build "$work/consumer"
 "$work/consumer/consumer"
 echo "consumer: built and ran against the installed package"
+
+echo "== Windows: i686 and x86_64 cross builds, x86_64 tests under Wine"
+bash scripts/windows.sh
