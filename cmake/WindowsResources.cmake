@@ -6,7 +6,8 @@
 #   -DVERSION=<major.minor.patch>
 cmake_minimum_required(VERSION 3.21)
 get_filename_component(root "${MANIFEST}" DIRECTORY)
-file(STRINGS "${MANIFEST}" lines)
+include("${CMAKE_CURRENT_LIST_DIR}/ResourceManifest.cmake")
+orvanta_read_manifest("${MANIFEST}" resources)
 
 # A text (UTF-8) as a wide RC string literal. The resource compiler reads
 # narrow bytes in the ANSI code page whatever it is told, so every character
@@ -72,16 +73,9 @@ endfunction()
 
 set(texts "")
 set(binaries "")
-foreach(line IN LISTS lines)
-  if(line MATCHES "^[ \t]*(#|$)")
-    continue()
-  endif()
-  if(NOT line MATCHES "^(strings|bitmap|cursor|sound)[ \t]+([0-9]+)[ \t]+(.+)$")
-    message(FATAL_ERROR "${MANIFEST}: cannot read the line '${line}'")
-  endif()
-  set(kind "${CMAKE_MATCH_1}")
-  set(id "${CMAKE_MATCH_2}")
-  set(file "${root}/${CMAKE_MATCH_3}")
+foreach(resource IN LISTS resources)
+  orvanta_manifest_entry("${resource}" kind id name)
+  set(file "${root}/${name}")
   if(kind STREQUAL "strings")
     # Texts may hold ';' and brackets, which a CMake list would split on or
     # group by: they travel as stand-ins until each line is written.
