@@ -1,0 +1,47 @@
+// What only the Windows backend does: the DLL's version resource, the shell's
+// own folders and ShellExecuteW's codes.
+#include <gtest/gtest.h>
+
+#include <boost/filesystem/operations.hpp>
+
+#include "TemporaryFolder.hpp"
+#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/ShellFolders.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
+
+namespace Orvanta {
+namespace {
+
+TEST(WindowsBackend, TheDllCarriesItsVersionResource) {
+  const ModuleVersionInfo info(OrvantaDLL::Instance()->Handle());
+  EXPECT_EQ((ORVANTA_VERSION_MAJOR << 16) | ORVANTA_VERSION_MINOR, info.GetFileVersionMS());
+  EXPECT_EQ(static_cast<unsigned long>(ORVANTA_VERSION_PATCH) << 16, info.GetFileVersionLS());
+  EXPECT_EQ(ORVANTA_VERSION_TEXT, info.ProductVersion(0));
+}
+
+TEST(WindowsBackend, ShellFoldersAreTheSystemsOwn) {
+  for (const int csidl : {ShellFolderCommonAppData, ShellFolderAppData, ShellFolderSystem,
+                          ShellFolderProgramFiles}) {
+    SCOPED_TRACE(csidl);
+    wpath folder;
+    ASSERT_EQ(0, ShellFolderPath(csidl, folder));
+    EXPECT_TRUE(folder.is_absolute());
+    EXPECT_TRUE(boost::filesystem::is_directory(folder));
+  }
+  wpath unchanged(L"C:\\unchanged");
+  EXPECT_LT(ShellFolderPath(-1, unchanged), 0);
+  EXPECT_EQ(wpath(L"C:\\unchanged"), unchanged);
+}
+
+TEST(WindowsBackend, ShellOpenGivesShellExecuteCodes) {
+  const testing::TemporaryFolder folder;
+  EXPECT_EQ(ShellOpenFileNotFound, ShellOpen(L"open", folder.Path() / L"missing.exe", L"",
+                                             folder.Path(), 0));
+  const long code = ShellOpen(L"open", folder.Path() / L"no folder" / L"missing.exe", L"",
+                              folder.Path(), 0);
+  EXPECT_TRUE(code == ShellOpenFileNotFound || code == ShellOpenPathNotFound) << code;
+}
+
+}  // namespace
+}  // namespace Orvanta
