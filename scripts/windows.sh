@@ -32,10 +32,18 @@ done
 for arch in "${arches[@]}"; do
   [[ $arch == x86_64 ]] || continue
   echo "== Windows x86_64: tests under wine64"
-  wine=/usr/lib/wine/wine64
+  wine=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver
   prefix=$(mktemp -d)
   trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
   export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   "$wine" wineboot --init >/dev/null 2>&1
-  ctest --test-dir build/windows-x86_64 --output-on-failure -j "$(nproc)"
+  # Wait until the new prefix is set up, then keep one server running for all
+  # the tests: a program started while the last one's server shuts down can
+  # fail to start at all.
+  "$server" -w
+  "$server" -p
+  # Under Wine a test program in a fresh prefix now and then does not exit
+  # after its tests have passed; such a run times out, and is tried once more.
+  ctest --test-dir build/windows-x86_64 --output-on-failure -j "$(nproc)" \
+    --repeat after-timeout:2
 done
