@@ -51,10 +51,4 @@ extern const std::size_t kEmbeddedResourceCount = ${index};
 }  // namespace Orvanta
 ")
 
-# Rewrite only on change, so that an unchanged manifest rebuilds nothing.
-if(EXISTS "${OUTPUT}")
-  file(READ "${OUTPUT}" previous)
-endif()
-if(NOT previous STREQUAL content)
-  file(WRITE "${OUTPUT}" "${content}")
-endif()
+orvanta_write_if_changed("${OUTPUT}" "${content}")

@@ -1,5 +1,6 @@
 # Reads the resource manifest (resources/Resources.txt) for the scripts that
-# turn it into sources: EmbedResources.cmake and WindowsResources.cmake.
+# turn it into sources, EmbedResources.cmake and WindowsResources.cmake, and
+# writes what they generate.
 #
 # orvanta_read_manifest(<manifest> <out>)
 #   Sets <out> to a list of "<kind>|<id>|<file>" entries, the file relative to
@@ -27,3 +28,14 @@ macro(orvanta_manifest_entry entry kind id file)
   list(GET _orvanta_parts 1 ${id})
   list(GET _orvanta_parts 2 ${file})
 endmacro()
+
+# orvanta_write_if_changed(<file> <content>): writes only a changed content,
+# so that an unchanged manifest rebuilds nothing.
+function(orvanta_write_if_changed file content)
+  if(EXISTS "${file}")
+    file(READ "${file}" previous)
+  endif()
+  if(NOT previous STREQUAL content)
+    file(WRITE "${file}" "${content}")
+  endif()
+endfunction()

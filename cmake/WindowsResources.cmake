@@ -142,9 +142,4 @@ BEGIN
 END
 ")
 
-if(EXISTS "${OUTPUT}")
-  file(READ "${OUTPUT}" previous)
-endif()
-if(NOT previous STREQUAL content)
-  file(WRITE "${OUTPUT}" "${content}")
-endif()
+orvanta_write_if_changed("${OUTPUT}" "${content}")

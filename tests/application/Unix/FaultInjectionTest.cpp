@@ -24,15 +24,14 @@ using testing::ReadFile;
 using testing::TestApplication;
 using testing::TextDocument;
 
-// Runs `body` in a child process whose files may not grow past `bytes`, and
-// returns its exit status (the body's result, 0 to 125; 126 when it threw).
-int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
+// Runs `body` in a child process after `prepare` and returns the child's exit
+// status: the body's result (0 to 124), 125 when `prepare` failed, 126 when the
+// body threw, 127 when the child did not exit.
+int InChild(const std::function<bool()>& prepare, const std::function<int()>& body) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) {
-    ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
-    const rlimit limit{bytes, bytes};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    if (!prepare()) ::_exit(125);
     int result = 126;
     try {
       result = body();
@@ -45,24 +44,24 @@ int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
 }
 
+// Runs `body` in a child process whose files may not grow past `bytes`.
+int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
+  return InChild(
+      [bytes] {
+        ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+        const rlimit limit{bytes, bytes};
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+      },
+      body);
+}
+
 // Runs `body` in a child process that cannot write into folders without a
 // write permission bit: as the unprivileged user nobody when the tests run
-// as root. Returns the exit status as WithFileSizeLimit does.
+// as root.
 int WithoutWritePermission(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) ::_exit(125);
-    int result = 126;
-    try {
-      result = body();
-    } catch (...) {
-    }
-    ::_exit(result);
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
+  return InChild(
+      [] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); },
+      body);
 }
 
 // Writes its text to a temporary file beside the target and renames that over
