@@ -8,6 +8,7 @@
 # build/fuzz/findings/<target>.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/tally.sh
 
 seconds=${1:-10}
 if ! [[ $seconds =~ ^[1-9][0-9]*$ ]]; then
@@ -37,6 +38,7 @@ for corpus in fuzz/corpus/*/; do
   if [[ ! -x $program ]]; then
     echo "fuzz: $target has a corpus but was not built" >&2
     failed+=("$target")
+    tally_add 0 1 "fuzz $target"
     continue
   fi
   log=$work/$target.log
@@ -48,6 +50,7 @@ for corpus in fuzz/corpus/*/; do
     if ! "$program" "${options[@]}" fuzz/regressions/"$target"/* >"$log" 2>&1; then
       tail -n 40 "$log"
       failed+=("$target (saved inputs)")
+      tally_add 0 1 "fuzz $target (saved inputs)"
     fi
   fi
 
@@ -55,7 +58,9 @@ for corpus in fuzz/corpus/*/; do
   if "$program" "${options[@]}" -max_total_time="$seconds" \
        -artifact_prefix="$work/$target/artifacts/" "$work/$target/corpus" >"$log" 2>&1; then
     grep -E '^stat::number_of_executed_units|^Done ' "$log" || true
+    tally_add 1 0 "fuzz $target"
   else
+    tally_add 0 1 "fuzz $target"
     tail -n 60 "$log"
     mkdir -p "$findings/$target"
     cp "$work/$target/artifacts/"* "$log" "$findings/$target/" 2>/dev/null || true

@@ -1,23 +1,27 @@
 #!/usr/bin/env bash
-# Sets everything up and runs the whole test suite: the tests of a normal build,
-# the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer
-# (LeakSanitizer included), every fuzz target for a few seconds, a client
-# project built against the installed package, and the Windows cross builds
-# (i686 and x86_64) with the x86_64 tests run under Wine.
+# Sets everything up and runs the native test suite: the tests of a normal
+# build, the same tests built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (LeakSanitizer included), every fuzz target for a
+# few seconds, a client project built against the installed package, and
+# a shellcheck of the scripts. The Windows builds are scripts/windows.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/tally.sh
 
-bash scripts/setup.sh
+bash scripts/setup.sh shellcheck
+
+echo "== scripts: shellcheck"
+tally_check "shellcheck" shellcheck -x scripts/*.sh .ci/run
 
 echo "== normal build"
 bash scripts/build.sh release
-ctest --test-dir build/release --output-on-failure -j "$(nproc)"
+tally_ctest "normal build" --test-dir build/release --output-on-failure -j "$(nproc)"
 
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build"
 bash scripts/build.sh sanitize
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+  tally_ctest "sanitizer build" --test-dir build/sanitize --output-on-failure -j "$(nproc)"
 
 echo "== fuzz targets, a few seconds each, with ASan + UBSan + LeakSanitizer"
 bash scripts/fuzz.sh 5
@@ -25,12 +29,12 @@ bash scripts/fuzz.sh 5
 echo "== installed package and a client project"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cmake --install build/release --prefix "$work/prefix"
-cmake -S tests/package/consumer -B "$work/consumer" -G Ninja \
-  -DCMAKE_PREFIX_PATH="$work/prefix" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$work/consumer"
-"$work/consumer/consumer"
+consumer() {
+  cmake --install build/release --prefix "$work/prefix" &&
+  cmake -S tests/package/consumer -B "$work/consumer" -G Ninja \
+    -DCMAKE_PREFIX_PATH="$work/prefix" -DCMAKE_BUILD_TYPE=Release &&
+  cmake --build "$work/consumer" &&
+  "$work/consumer/consumer"
+}
+tally_check "package consumer" consumer
 echo "consumer: built and ran against the installed package"
-
-echo "== Windows: i686 and x86_64 cross builds, x86_64 tests under Wine"
-bash scripts/windows.sh

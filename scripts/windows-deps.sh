@@ -9,21 +9,24 @@
 #
 # Everything goes into a cache that later runs reuse:
 #   ${ORVANTA_WINDOWS_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/orvanta/windows-deps}/
-#     sources/   Debian source packages, shared by both architectures
-#     <arch>/    the install prefix: bin/ (DLLs), lib/ (import and static
-#                libraries, lib/cmake/ package files), include/
+#     apt/       a private apt state for Debian's source packages (see below)
+#     sources/   the unpacked source packages, shared by both architectures;
+#                Boost's headers are used from sources/boost/boost
+#     <arch>/    the prefix: bin/ (DLLs), lib/ (import and static libraries,
+#                lib/cmake/ package files), include/ (libcurl, GoogleTest)
 #     build/<arch>/  each dependency's build log, and its build tree until
-#                    the library is installed
+#                    the library is in the prefix
 # A dependency whose stamp (<arch>/.stamps/<name>) matches is skipped, so a warm
 # cache does nothing; one without a stamp (or a stale one) is built again from
 # a clean build tree. Configure against the prefix with
-# cmake/toolchains/mingw-w64-<arch>.cmake.
+# cmake/toolchains/mingw-w64-<arch>.cmake. Messages go to standard error;
+# standard output carries nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$(pwd)
 
 die() { echo "windows-deps: $*" >&2; exit 1; }
-say() { echo "windows-deps: $*"; }
+say() { echo "windows-deps: $*" >&2; }
 
 arch=${1:-}
 case "$arch" in
@@ -32,19 +35,16 @@ case "$arch" in
   *) die "usage: scripts/windows-deps.sh <i686|x86_64>" ;;
 esac
 
-jobs=${ORVANTA_WINDOWS_DEPS_JOBS:-2}
+jobs=${ORVANTA_WINDOWS_DEPS_JOBS:-$(nproc)}
 cache=$(realpath -m "${ORVANTA_WINDOWS_DEPS:-${XDG_CACHE_HOME:-$HOME/.cache}/orvanta/windows-deps}")
 sources=$cache/sources
 prefix=$cache/$arch
 builds=$cache/build/$arch
 toolchain=$repo/cmake/toolchains/mingw-w64-$arch.cmake
 
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then sudo=(sudo); fi
-
 # --- the tools --------------------------------------------------------------
 # wine64 runs the 64-bit tests; nothing runs 32-bit Windows programs here.
-extra=("$compiler_package" libboost1.74-tools-dev dpkg-dev googletest debian-archive-keyring)
+extra=("$compiler_package" libboost1.74-tools-dev dpkg-dev googletest)
 if [[ $arch == x86_64 ]]; then extra+=(wine64); fi
 bash "$repo/scripts/setup.sh" "${extra[@]}"
 
@@ -75,52 +75,132 @@ run_logged() {
 }
 
 # --- Debian's source packages -----------------------------------------------
-# apt has no deb-src entries by default; add Debian's for this release.
-ensure_deb_src() {
-  local list=/etc/apt/sources.list.d/orvanta-sources.sources
-  if [[ -f $list ]]; then return; fi
-  say "adding Debian's source package entries ($list)"
-  "${sudo[@]}" tee "$list" >/dev/null <<'EOF'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+# apt has no deb-src entries by default. Rather than add some to the machine's
+# own configuration, the script keeps a private apt state in the cache
+# (apt/): a deb-src entry for each deb entry of this release that the
+# machine's sources name (the same addresses, suites, components and keys), its
+# own package lists, and no package cache. The machine's mirror is thus the one
+# used, and nothing outside the cache changes.
+apt_dir=$cache/apt
+release=$(sed -n 's/^VERSION_CODENAME="\{0,1\}\([^"]*\)"\{0,1\}$/\1/p' /etc/os-release)
+[[ -n $release ]] || die "/etc/os-release names no release (VERSION_CODENAME)"
+apt_options=(
+  -o Dir::Etc::sourcelist="$apt_dir/deb-src.sources" -o Dir::Etc::sourceparts=-
+  -o Dir::State::Lists="$apt_dir/lists" -o APT::Get::List-Cleanup=0
+  -o Dir::Cache="$apt_dir/cache" -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+)
 
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-EOF
-  "${sudo[@]}" apt-get update -q
+# Prints, in deb822 form, a deb-src stanza for every enabled deb entry (one-line
+# or deb822) among the files given, keeping only the suites of $release
+# ("bookworm", "bookworm-updates", "bookworm-security", ...): other vendors'
+# entries seldom carry sources, and one that fails would fail the update.
+deb_src_entries() {
+  awk -v release="$release" '
+    function suite_ok(s) { return s == release || index(s, release "-") == 1 || index(s, release "/") == 1 }
+    function reset() { delete field; delete name; nkeys = 0 }
+    function emit(uris, suites, rest) {
+      n = split(suites, part, /[ \t]+/); kept = ""
+      for (i = 1; i <= n; i++) if (part[i] != "" && suite_ok(part[i])) kept = kept (kept == "" ? "" : " ") part[i]
+      if (kept != "") printf "Types: deb-src\nURIs: %s\nSuites: %s\n%s\n", uris, kept, rest
+    }
+    # deb822: a stanza ends at a blank line or at the end of its file.
+    function flush_stanza(   rest, i, k) {
+      if (nkeys > 0 && tolower(field["enabled"]) != "no" && (" " field["types"] " ") ~ /[ \t]deb[ \t]/) {
+        rest = ""
+        for (i = 1; i <= nkeys; i++) {
+          k = keys[i]
+          if (k !~ /^(types|uris|suites|enabled|architectures)$/) rest = rest name[k] ": " field[k] "\n"
+        }
+        emit(field["uris"], field["suites"], rest)
+      }
+      reset()
+    }
+    BEGIN { reset() }
+    FNR == 1 { flush_stanza() }
+    FILENAME ~ /\.sources$/ {
+      if ($0 ~ /^[ \t]*$/) { flush_stanza(); next }
+      if ($0 ~ /^#/) next
+      if ($0 ~ /^[ \t]/) { field[last] = field[last] "\n" $0; next }
+      key = $0; sub(/:.*/, "", key); value = $0; sub(/^[^:]*:[ \t]*/, "", value)
+      last = tolower(key)
+      if (!(last in field)) keys[++nkeys] = last
+      field[last] = value; name[last] = key
+      next
+    }
+    {
+      # One-line form: deb [option=value ...] uri suite [component ...]
+      line = $0; sub(/#.*/, "", line)
+      if (line !~ /^[ \t]*deb[ \t]/) next
+      sub(/^[ \t]*deb[ \t]+/, "", line)
+      options = ""
+      if (line ~ /^\[/) { options = line; sub(/\].*/, "", options); sub(/^\[/, "", options); sub(/^[^]]*\][ \t]*/, "", line) }
+      n = split(line, word, /[ \t]+/)
+      if (n < 2) next
+      rest = ""
+      for (i = 3; i <= n; i++) if (word[i] != "") rest = rest (rest == "" ? "Components: " : " ") word[i]
+      if (rest != "") rest = rest "\n"
+      m = split(options, option, /[ \t]+/)
+      for (i = 1; i <= m; i++) {
+        k = option[i]; sub(/=.*/, "", k); v = option[i]; sub(/^[^=]*=/, "", v); gsub(/,/, " ", v)
+        if (k == "signed-by") rest = rest "Signed-By: " v "\n"
+        else if (k == "trusted") rest = rest "Trusted: " v "\n"
+      }
+      emit(word[1], word[2], rest)
+    }
+    END { flush_stanza() }
+  ' "$@"
+}
+
+# Writes the private deb-src list from the machine's current sources and
+# updates the private package lists when the list changed (or has never been
+# read). With $1 = force, updates them in any case.
+ensure_deb_src() {
+  local list=$apt_dir/deb-src.sources wanted files=()
+  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache"
+  [[ -f /etc/apt/sources.list ]] && files+=(/etc/apt/sources.list)
+  local file
+  for file in /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [[ -f $file ]] && files+=("$file")
+  done
+  ((${#files[@]} > 0)) || die "this machine has no apt sources to take deb-src entries from"
+  wanted=$(deb_src_entries "${files[@]}")
+  [[ -n $wanted ]] || die "no deb entry of this machine's apt sources is for '$release'"
+  if [[ ${1:-} != force && -f $list && $(cat "$list") == "$wanted" && -f $apt_dir/.updated ]]; then
+    return
+  fi
+  say "deb-src entries for $release, from this machine's apt sources ($list)"
+  printf '%s\n' "$wanted" >"$list"
+  rm -f "$apt_dir/.updated"
+  apt-get update -q "${apt_options[@]}" >&2 || die "apt-get update of the deb-src entries failed"
+  touch "$apt_dir/.updated"
 }
 
 # Unpacks Debian's source package $1 (with Debian's patches applied) into
-# sources/$2 once. Prints the unpacked folder.
+# sources/$2 once, and sets the variable named $3 to that folder.
 fetch_source() {
   local package=$1 name=$2 dir=$sources/$2
-  if [[ -f $sources/.stamp-$name && -d $dir ]]; then echo "$dir"; return; fi
-  ensure_deb_src
-  say "downloading Debian's source package $package" >&2
-  rm -rf "$dir" "$dir.unpacking" "$sources/.stamp-$name"
-  # Stale package lists name files the mirror no longer has: update once.
-  if ! (cd "$sources" && apt-get source --download-only -q "$package") >&2; then
-    "${sudo[@]}" apt-get update -q >&2
-    (cd "$sources" && apt-get source --download-only -q "$package") >&2 ||
-      die "apt-get source $package failed"
+  if ! [[ -f $sources/.stamp-$name && -d $dir ]]; then
+    ensure_deb_src
+    say "downloading Debian's source package $package"
+    rm -rf "$dir" "$dir.unpacking" "$sources/.stamp-$name"
+    # Stale package lists name files the mirror no longer has: update once.
+    if ! (cd "$sources" && apt-get source --download-only -q "${apt_options[@]}" "$package") >&2; then
+      ensure_deb_src force
+      (cd "$sources" && apt-get source --download-only -q "${apt_options[@]}" "$package") >&2 ||
+        die "apt-get source $package failed"
+    fi
+    local dsc
+    dsc=$(printf "%s\n" "$sources/${package}"_*.dsc | sort -V | tail -n 1)
+    dpkg-source -x "$dsc" "$dir.unpacking" >&2 || die "unpacking $dsc failed"
+    mv "$dir.unpacking" "$dir"
+    basename "$dsc" >"$sources/.stamp-$name"
   fi
-  local dsc
-  dsc=$(printf "%s\n" "$sources/${package}"_*.dsc | sort -V | tail -n 1)
-  dpkg-source -x "$dsc" "$dir.unpacking" >&2 ||
-    die "unpacking $dsc failed"
-  mv "$dir.unpacking" "$dir"
-  basename "$dsc" >"$sources/.stamp-$name"
-  echo "$dir"
+  printf -v "$3" '%s' "$dir"
 }
 
-boost_src=$(fetch_source boost1.74 boost)
-curl_src=$(fetch_source curl curl)
+boost_src='' curl_src=''
+fetch_source boost1.74 boost boost_src
+fetch_source curl curl curl_src
 say "sources: $(cat "$sources/.stamp-boost"), $(cat "$sources/.stamp-curl")"
 
 compiler_version=$("$triple-g++-posix" -dumpversion)
@@ -154,6 +234,10 @@ build_once() {
 # of the DLLs is exported, as a shared object exports them on Linux: the
 # library's XML archives derive from Boost's and call its XML grammar, which
 # Boost itself does not export.
+#
+# The libraries are staged, not installed: b2 links the headers into the
+# source tree's boost/ folder, which both architectures share, and the staged
+# CMake files point there, so no copy of Boost's 160 MB of headers is made.
 boost_version=1.74.0
 build_boost() {
   local dir=$builds/boost
@@ -166,13 +250,12 @@ using gcc : mingw : $triple-g++-posix :
 JAM
   (cd "$boost_src" && b2 -j"$jobs" -q \
     --ignore-site-config --user-config="$dir/user-config.jam" \
-    --build-dir="$dir" --layout=system \
-    --prefix="$prefix" --libdir="$prefix/lib" --includedir="$prefix/include" \
+    --build-dir="$dir" --layout=system --stagedir="$prefix" \
     --with-serialization --with-filesystem --with-date_time --with-system \
     toolset=gcc-mingw target-os=windows address-model="$address_model" \
     link=shared runtime-link=shared threading=multi variant=release \
     linkflags=-Wl,--export-all-symbols \
-    install)
+    stage)
 
   # b2 leaves the DLLs beside the import libraries and its CMake files name
   # only the import libraries; move the DLLs to bin/ with the others and name
@@ -194,9 +277,10 @@ set_target_properties(Boost::${lib#libboost_} PROPERTIES
 unset(__boost_dll)
 CMAKE
   done
+  [[ -f $boost_src/boost/version.hpp ]] || die "b2 linked no headers into $boost_src/boost"
 }
 build_once boost \
-  "$(cat "$sources/.stamp-boost") $triple-g++-posix $compiler_version recipe 2" \
+  "$(cat "$sources/.stamp-boost") $triple-g++-posix $compiler_version recipe 3" \
   build_boost \
   include/boost 'lib/libboost_*' 'bin/libboost_*' 'lib/cmake/Boost*' 'lib/cmake/boost_*'
 
@@ -215,12 +299,12 @@ cmake_install() {
   cmake --install "$dir"
 }
 
-# libcurl: TLS through Windows' own Schannel and its certificate store (so no
-# CA bundle path of this machine), no other libraries.
+# libcurl: HTTP and HTTPS only, TLS through Windows' own Schannel and its
+# certificate store (so no CA bundle path of this machine), no other libraries.
 build_curl() {
   cmake_install "$curl_src" "$builds/curl" \
     -DBUILD_SHARED_LIBS=ON -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF -DENABLE_MANUAL=OFF \
-    -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF \
+    -DHTTP_ONLY=ON -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF \
     -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBSSH=OFF -DCURL_USE_GSSAPI=OFF \
     -DCURL_ZLIB=OFF -DCURL_BROTLI=OFF -DCURL_ZSTD=OFF \
     -DUSE_LIBIDN2=OFF -DUSE_WIN32_IDN=OFF -DCURL_USE_LIBPSL=OFF \
@@ -228,7 +312,7 @@ build_curl() {
     -DCURL_CA_BUNDLE=none -DCURL_CA_PATH=none
 }
 build_once curl \
-  "$(cat "$sources/.stamp-curl") $triple-gcc-posix $compiler_version recipe 1" \
+  "$(cat "$sources/.stamp-curl") $triple-gcc-posix $compiler_version recipe 2" \
   build_curl \
   include/curl 'lib/libcurl*' bin/libcurl.dll bin/curl-config lib/cmake/CURL lib/pkgconfig/libcurl.pc
 

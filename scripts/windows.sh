@@ -8,6 +8,7 @@
 # on these machines, so the i686 build is compiled and linked but not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/tally.sh
 
 arches=("$@")
 if ((${#arches[@]} == 0)); then arches=(i686 x86_64); fi
@@ -23,10 +24,13 @@ for arch in "${arches[@]}"; do
   bash scripts/windows-deps.sh "$arch"
   echo "== Windows $arch: build"
   build=build/windows-$arch
-  cmake -S . -B "$build" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-w64-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DORVANTA_BUILD_BENCHMARKS=OFF
-  cmake --build "$build"
+  build_windows() {
+    cmake -S . -B "$build" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="cmake/toolchains/mingw-w64-$arch.cmake" \
+      -DCMAKE_BUILD_TYPE=Release -DORVANTA_BUILD_BENCHMARKS=OFF &&
+    cmake --build "$build"
+  }
+  tally_check "Windows $arch build" build_windows
 done
 
 for arch in "${arches[@]}"; do
@@ -34,7 +38,8 @@ for arch in "${arches[@]}"; do
   echo "== Windows x86_64: tests under wine64"
   wine=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver
   prefix=$(mktemp -d)
-  trap 'WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$prefix"' EXIT
+  # shellcheck disable=SC2064 # the prefix is fixed now
+  trap "WINEPREFIX='$prefix' '$server' -k 2>/dev/null || true; rm -rf '$prefix'" EXIT
   export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   "$wine" wineboot --init >/dev/null 2>&1
   # Wait until the new prefix is set up, then keep one server running for all
@@ -46,5 +51,5 @@ for arch in "${arches[@]}"; do
   "$server" -w
   "$server" -p
   "$wine" wineboot </dev/null >/dev/null 2>&1
-  ctest --test-dir build/windows-x86_64 --output-on-failure -j "$(nproc)"
+  tally_ctest "Windows x86_64 tests" --test-dir build/windows-x86_64 --output-on-failure -j "$(nproc)"
 done
