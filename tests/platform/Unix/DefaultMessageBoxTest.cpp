@@ -14,6 +14,7 @@ namespace {
 struct ProbeRun {
   int answer;
   std::string errors;
+  std::string output;
 };
 
 ProbeRun RunProbe(const std::string& arguments) {
@@ -25,7 +26,7 @@ ProbeRun RunProbe(const std::string& arguments) {
   const int status = std::system(command.c_str());
   EXPECT_EQ(0, status) << command;
   const std::string answer = testing::ReadFile(out);
-  return ProbeRun{answer.empty() ? -1 : std::atoi(answer.c_str()), testing::ReadFile(err)};
+  return ProbeRun{answer.empty() ? -1 : std::atoi(answer.c_str()), testing::ReadFile(err), answer};
 }
 
 TEST(DefaultMessageBox, AnswersSafelyWithoutATerminal) {
@@ -51,6 +52,13 @@ TEST(DefaultMessageBox, AnswersSafelyWithoutATerminal) {
 TEST(WideStreams, WideAndNarrowShareStandardErrorAsUtf8) {
   EXPECT_EQ("narrow 1\nwide \xC2\xB0 \xF0\x9F\x8F\x97\nnarrow 2\nlog \xC3\xA5\n",
             RunProbe("streams").errors);
+}
+
+// A host's static object made before the first text may load one as it is
+// destroyed at exit (under AddressSanitizer a freed table stops the probe).
+TEST(StringTable, LoadsFromStaticDestructorsAtExit) {
+  EXPECT_EQ("Application started at: <Time/>\nApplication stopped at: <Time/>\n",
+            RunProbe("exit-text").output);
 }
 
 }  // namespace
