@@ -29,15 +29,20 @@ void RequireItem(const Pointer& item, const char* operation) {
 
 Signals::SignalManager& Hub() { return *Signals::SignalManager::Instance(); }
 
-// A stable sort by key(item), each key computed once.
+// A stable sort by key(item), each key computed once. The items are copied,
+// sorted aside and swapped in at the end, so that a key (the host's Type() or
+// Name()) or an allocation that throws leaves `items` as it was.
 template <class Key>
 void StableSortBy(std::vector<ItemPtr>& items, Key key) {
   std::vector<std::pair<std::wstring, ItemPtr>> keyed;
   keyed.reserve(items.size());
-  for (ItemPtr& item : items) keyed.emplace_back(key(*item), std::move(item));
+  for (const ItemPtr& item : items) keyed.emplace_back(key(*item), item);
   std::stable_sort(keyed.begin(), keyed.end(),
                    [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (std::size_t i = 0; i < items.size(); ++i) items[i] = std::move(keyed[i].second);
+  std::vector<ItemPtr> sorted;
+  sorted.reserve(keyed.size());
+  for (auto& entry : keyed) sorted.push_back(std::move(entry.second));
+  items.swap(sorted);
 }
 
 }  // namespace
@@ -223,9 +228,10 @@ void BaseDocument::SaveCopyAs(const wpath& path) const {
 
 wpath BaseDocument::BackupPath() const {
   if (path_.empty()) throw NoPathError();
-  wpath backup = path_;
-  backup.replace_extension(string_to_wstring(SharedProgramOptions::BackupExtension()));
-  return backup;
+  std::wstring name = path_.filename().wstring();
+  const std::size_t dot = name.rfind(L'.');
+  if (dot != std::wstring::npos) name.erase(dot);
+  return path_.parent_path() / (name + string_to_wstring(SharedProgramOptions::BackupExtension()));
 }
 
 void BaseDocument::Backup() const {

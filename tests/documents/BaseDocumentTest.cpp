@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <boost/make_shared.hpp>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "TestItems.hpp"
+#include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/MessageBox.hpp"
@@ -228,6 +231,17 @@ TEST_F(DocumentTest, SortsAreStableAndAlwaysAnnounced) {
   document.SortItemsByName();
   EXPECT_EQ((std::vector<std::wstring>{L"0", L"B", L"a", L"b", L"c"}), Names(document));
   EXPECT_EQ((Journal{"Items have been sorted by type", "Items have been sorted by name"}), journal);
+
+  // A key that throws leaves the document as it was.
+  struct Untyped : testing::Layer {
+    using Layer::Layer;
+    std::wstring Type() const override { throw std::runtime_error("no type"); }
+  };
+  document.AddItem(boost::make_shared<Untyped>(L"A"));
+  const std::vector<std::wstring> before = Names(document);
+  EXPECT_THROW(document.SortItemsByType(), std::runtime_error);
+  EXPECT_EQ(before, Names(document));
+  EXPECT_TRUE(document.IsValid());
 }
 
 TEST_F(DocumentTest, NotificationSwitchSilencesItemEvents) {
@@ -270,6 +284,24 @@ TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
             journal);
   const BaseDocument::CannotOpenItemError error(wpath(L"/a.xml"), L"");
   EXPECT_STREQ("Cannot open '/a.xml'. ", error.what());
+
+  // The backup's name: the part from the last dot on gives way to the
+  // extension as it is written.
+  const struct {
+    const char* file;
+    const char* extension;
+    const char* backup;
+  } backups[] = {{"site.abc", ".bak", "site.bak"},
+                 {"site.abc", "bak", "sitebak"},
+                 {"site", ".bak", "site.bak"},
+                 {"a.tar.gz", "~", "a.tar~"}};
+  for (const auto& b : backups) {
+    SCOPED_TRACE(b.backup);
+    SharedProgramOptions::SetBackupExtension(b.extension);
+    EXPECT_EQ(wpath("/projects") / b.backup,
+              MemoryDocument(wpath("/projects") / b.file, false).BackupPath());
+  }
+  SharedProgramOptions::Reset();
 }
 
 TEST_F(DocumentTest, CopiesAndSwapsKeepTheirIndexes) {
@@ -286,6 +318,8 @@ TEST_F(DocumentTest, CopiesAndSwapsKeepTheirIndexes) {
   std::vector<ItemPtr> out(3);
   first.CopyItems(out);
   EXPECT_EQ(b, out[0]);
+  EXPECT_EQ(nullptr, first.FindItemIf(IsNullSharedPtr<Item>()));
+  EXPECT_EQ(out.begin() + 1, std::find_if(out.begin(), out.end(), IsNullSharedPtr<Item>()));
 }
 
 }  // namespace

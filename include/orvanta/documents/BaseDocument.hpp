@@ -38,6 +38,13 @@ namespace detail {
 class ItemNameIndex;
 }
 
+// A predicate for FindItemIf and the standard algorithms: true for a null
+// pointer.
+template <class T>
+struct IsNullSharedPtr {
+  bool operator()(const boost::shared_ptr<T>& pointer) const { return !pointer; }
+};
+
 class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocument> {
  public:
   // An item's name is taken: string-table text 1879 with the name.
@@ -107,7 +114,9 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   // Does nothing without a path; a failure is broadcast as an error message
   // and never thrown.
   void Backup() const;
-  // The path with its extension replaced by the backup extension.
+  // The path whose file name loses the part from its last dot on and gains
+  // the backup extension as it is written: with "bak" (no dot) site.abc
+  // becomes sitebak, as with ".bak" it becomes site.bak.
   wpath BackupPath() const;
   // Reads the content again from the path; nothing is announced.
   void Revert();
@@ -126,7 +135,8 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   // The first item so named, or null.
   ItemPtr FindItem(const std::wstring& name);
   boost::shared_ptr<const Item> FindItem(const std::wstring& name) const;
-  // The first item, in document order, for which predicate(item) holds.
+  // The first item, in document order, for which predicate(item) holds
+  // (for example IsNullSharedPtr<Item>()).
   template <class Predicate>
   ItemPtr FindItemIf(Predicate predicate) const {
     for (const ItemPtr& item : items_)
@@ -175,7 +185,8 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   bool RemoveItems(std::vector<ItemPtr>& items, const ApplicationModule& application);
   // Removes every item silently; changed is not touched.
   void ClearItems();
-  // Stable sorts (exact code-unit order); always announced.
+  // Stable sorts (exact code-unit order); always announced. When a key (the
+  // host's Type()) throws, the exception passes on and the order is unchanged.
   void SortItemsByName();
   void SortItemsByType();
 
