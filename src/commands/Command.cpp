@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <boost/weak_ptr.hpp>
+
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/Error.hpp"
 
@@ -27,7 +29,11 @@ Command::Connections::~Connections() {
 }
 
 void Command::Connections::OnCommandStatus(int status) {
-  if (command_->IsRunning() && status == Finished) command_->PostExecute();
+  if (!command_->IsRunning() || status != Finished) return;
+  // Finished here, so that an override of PostExecute that does not call the
+  // base still completes the command.
+  command_->status_ = Finished;
+  command_->PostExecute();
 }
 
 void Command::Connections::OnItemEvent(Signals::ConstItemPtr item) {
@@ -93,7 +99,13 @@ void Command::PostExecute() {
 }
 
 void Command::DoOutofDateCalculation(boost::shared_ptr<const Item>) {
-  if (status_ == Running) Cancel();
+  if (status_ == Running) {
+    // Cancel() broadcasts the log, and a listener may destroy this command:
+    // the connections die with it, which is how its end is seen.
+    const boost::weak_ptr<Connections> alive = connections_;
+    Cancel();
+    if (alive.expired()) return;
+  }
   if (status_ > Scheduled) status_ = OutOfDate;
 }
 
@@ -134,7 +146,9 @@ void Command::Cancel() {
 }
 
 void Command::BroadcastLog() const {
-  if (log_) Hub().Broadcast(log_, true);
+  // A copy: a listener may destroy this command, and the log with it.
+  const boost::shared_ptr<Message> log = log_;
+  if (log) Hub().Broadcast(log, true);
 }
 
 void Command::ClearLog() {

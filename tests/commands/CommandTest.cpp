@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <boost/make_shared.hpp>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,11 +28,17 @@ class Check : public Command {
     LogWarning(L"Slender");
     LogInfo(L"Area 0.15 m\u00b2");
   }
+  void PostExecute() override {
+    ++postExecuted;
+    if (callBasePostExecute) Command::PostExecute();
+  }
   void Stop() override { ++stopped; }
   std::wstring Name() const override { return L"Design check"; }
 
   unsigned int preErrors = 0;
+  bool callBasePostExecute = true;
   int executed = 0;
+  int postExecuted = 0;
   int stopped = 0;
 };
 
@@ -116,9 +123,11 @@ TEST(Command, ErrorsBeforeExecutionStopTheRun) {
 TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   Signals::SignalManager* hub = Signals::SignalManager::Instance();
   Board board;
-  Check waiting(true), cancelled(true), idle;
+  Check waiting(true), cancelled(true), idle, bare(true);
+  bare.callBasePostExecute = false;  // the completion must not rely on the base
   waiting.Rerun();
   cancelled.Rerun();
+  bare.Rerun();
   EXPECT_TRUE(waiting.IsRunning());
   EXPECT_TRUE(board.texts.empty());
 
@@ -127,6 +136,8 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   hub->CommandStatus(4);  // every running command completes
   EXPECT_TRUE(waiting.IsFinished());
   EXPECT_TRUE(cancelled.IsFinished());
+  EXPECT_TRUE(bare.IsFinished());
+  EXPECT_EQ(1, bare.postExecuted);
   EXPECT_EQ(2u, board.texts.size());
 
   cancelled.Rerun();
@@ -142,6 +153,21 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   cancelled.Schedule();
   hub->ItemDestroyed(SomeItem());
   EXPECT_TRUE(cancelled.IsScheduled());
+}
+
+// A listener that destroys the command when its log is broadcast.
+struct Owner {
+  Owner() { Signals::SignalManager::Instance()->ConnectToBroadcast(this, &Owner::On); }
+  ~Owner() { Signals::SignalManager::Instance()->DisconnectFromBroadcast(this, &Owner::On); }
+  void On(boost::shared_ptr<Message>, bool) { check.reset(); }
+  std::unique_ptr<Check> check{new Check(true)};
+};
+
+TEST(Command, CancelledCommandMayBeDestroyedByItsLogsListener) {
+  Owner owner;
+  owner.check->Rerun();
+  Signals::SignalManager::Instance()->ItemChanged(SomeItem());
+  EXPECT_EQ(nullptr, owner.check);
 }
 
 TEST(Command, LeafWithoutBranchBecomesTheBranch) {

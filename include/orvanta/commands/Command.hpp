@@ -15,7 +15,8 @@
 //   check.Rerun();   // Scheduled, Running, Finished; the log is broadcast
 //
 // Everything runs on the caller's thread. An asynchronous command stays
-// Running after Execute() until the host raises CommandStatus(4).
+// Running after Execute() until the host raises CommandStatus(4), which sets
+// it Finished and then calls PostExecute().
 #pragma once
 
 #include <string>
@@ -68,7 +69,9 @@ class ORVANTA_API Command : public BaseCloneable<Command>, public CopyAssignable
   virtual void PreExecute();
   // Status Finished; broadcasts the log (flag true) if there is one.
   virtual void PostExecute();
-  // Cancels a running command, then marks any command past Scheduled out of date.
+  // Cancels a running command, then marks any command past Scheduled out of
+  // date. A listener of the cancelled log may destroy the command: nothing of
+  // it is touched after that.
   virtual void DoOutofDateCalculation(boost::shared_ptr<const Item> item);
 
   bool IsSuspended() const { return status_ == Suspended; }
