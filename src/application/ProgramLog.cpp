@@ -4,7 +4,7 @@
 #include <boost/filesystem/operations.hpp>
 #include <iostream>
 #include <locale>
-#include <utility>
+#include <memory>
 
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
@@ -21,18 +21,12 @@ namespace {
 
 const std::wstring kHyphens(44, L'-');
 
-// The log file stream, alive until the process ends: the standard wide log
-// stream writes into its buffer, possibly from other static destructors.
-wofstream& LogStream() {
-  static auto* stream = new wofstream;
-  return *stream;
-}
-
-// What the standard wide log stream wrote into before the log took it over;
-// null while the log does not have it.
-std::wstreambuf*& PreviousLogBuffer() {
-  static std::wstreambuf* previous = nullptr;
-  return previous;
+// The open log file stream, null before the first log is opened. It stays
+// open, and is never destroyed, until the process ends: the standard wide log
+// stream writes into its buffer until then, possibly from static destructors.
+wofstream*& LogStream() {
+  static wofstream* stream = nullptr;
+  return stream;
 }
 
 std::wstring TimedText(unsigned int id) {
@@ -48,30 +42,32 @@ void BaseApplication::CreateProgramLog(const wpath& file) {
   wpath writable = file;
   if (boost::filesystem::exists(writable) && IsFileReadOnly(writable)) MakeFileReadWrite(writable);
 
-  wofstream& log = LogStream();
-  if (log.is_open()) log.close();
-  log.clear();
-  log.imbue(std::locale(std::locale::classic(), new boost::filesystem::detail::utf8_codecvt_facet));
+  // The new file is opened before anything changes: when it cannot be, the
+  // log in use (or whatever the standard log stream had) stays.
+  std::unique_ptr<wofstream> log(new wofstream);
+  log->imbue(std::locale(std::locale::classic(), new boost::filesystem::detail::utf8_codecvt_facet));
+  wofstream* const previous = LogStream();
+  if (previous != nullptr) previous->flush();  // before the same file may be opened again
   // Binary: the same bytes, line ends included, on every system.
-  log.open(file, std::ios::out | std::ios::binary |
-                     (AppendToLog() ? std::ios::app : std::ios::trunc));
-  if (!log.is_open()) {
+  log->open(file, std::ios::out | std::ios::binary |
+                      (AppendToLog() ? std::ios::app : std::ios::trunc));
+  if (!log->is_open()) {
     UseUtf8WideStandardStream(std::wcerr);
     std::wcerr << OrvantaDLL::Instance()->LoadStringW(2045) << std::endl;
     return;
   }
-  std::wstreambuf* const previous = std::wclog.rdbuf(log.rdbuf());
-  if (PreviousLogBuffer() == nullptr) PreviousLogBuffer() = previous;
-  std::wclog << kHyphens << std::endl << TimedText(2046) << std::endl;
+  std::wclog.rdbuf(log->rdbuf());
+  LogStream() = log.release();
+  delete previous;  // nothing writes into it any more
+  *LogStream() << kHyphens << std::endl << TimedText(2046) << std::endl;
 }
 
 void BaseApplication::CloseProgramLog() {
-  if (!LogStream().is_open()) return;
-  std::wclog << TimedText(2047) << std::endl << kHyphens << std::endl;
-  // The file is closed, so that it may be moved or removed (Windows refuses
-  // both while it is open); the standard log stream writes where it did before.
-  if (PreviousLogBuffer() != nullptr) std::wclog.rdbuf(std::exchange(PreviousLogBuffer(), nullptr));
-  LogStream().close();
+  wofstream* const log = LogStream();
+  if (log == nullptr || !log->is_open()) return;
+  // The file stays open: later log output (options saved at shutdown, error
+  // broadcasts) still belongs in it.
+  *log << TimedText(2047) << std::endl << kHyphens << std::endl;
 }
 
 void BaseApplication::RunApplication(const wpath& project) const {

@@ -9,12 +9,14 @@
 namespace Orvanta {
 namespace {
 
-// A wide stream buffer that encodes UTF-8 into a narrow one. It keeps no
-// buffer of its own (but for half a surrogate pair), so the narrow stream's
-// buffering and flushing rules hold for both.
+// A wide stream buffer that encodes UTF-8 into whatever buffer a narrow
+// stream has at the time of writing, so that a later redirection of the
+// narrow stream takes the wide text along. It keeps no buffer of its own (but
+// for half a surrogate pair), so the narrow stream's buffering and flushing
+// rules hold for both.
 class Utf8Bridge : public std::wstreambuf {
  public:
-  explicit Utf8Bridge(std::streambuf* target) : target_(target) {}
+  explicit Utf8Bridge(std::ostream& target) : target_(target) {}
 
  protected:
   int_type overflow(int_type c) override {
@@ -27,7 +29,10 @@ class Utf8Bridge : public std::wstreambuf {
     return Encode(text, count);
   }
 
-  int sync() override { return target_->pubsync(); }
+  int sync() override {
+    std::streambuf* const target = target_.rdbuf();
+    return target != nullptr ? target->pubsync() : -1;
+  }
 
  private:
   std::streamsize Encode(const wchar_t* text, std::streamsize count) {
@@ -54,10 +59,11 @@ class Utf8Bridge : public std::wstreambuf {
       utf8::Append(bytes, c);
     }
     const auto size = static_cast<std::streamsize>(bytes.size());
-    return target_->sputn(bytes.data(), size) == size ? count : 0;
+    std::streambuf* const target = target_.rdbuf();
+    return target != nullptr && target->sputn(bytes.data(), size) == size ? count : 0;
   }
 
-  std::streambuf* target_;
+  std::ostream& target_;
   char32_t pendingHigh_ = 0;
 };
 
@@ -77,7 +83,7 @@ const StartBuffers kStartBuffers{std::wcout.rdbuf(), std::wcerr.rdbuf(), std::wc
 void Bridge(std::wostream& wide, std::wstreambuf* start, std::ostream& narrow,
             Utf8Bridge*& bridge) {
   if (wide.rdbuf() != start) return;
-  if (bridge == nullptr) bridge = new Utf8Bridge(narrow.rdbuf());
+  if (bridge == nullptr) bridge = new Utf8Bridge(narrow);
   wide.rdbuf(bridge);
   wide.clear();
 }

@@ -47,15 +47,32 @@ TEST_F(ApplicationTest, LogRunsAreReplacedOrAppended) {
   EXPECT_FALSE(IsFileReadOnly(file));
 }
 
-TEST_F(ApplicationTest, UnopenableLogIsReported) {
+// The log stays open after its closing lines, and a log that cannot be
+// opened leaves the standard log stream where it was.
+TEST_F(ApplicationTest, LogStaysOpenAndAnUnopenableOneChangesNothing) {
   TestApplication app;
-  std::wstreambuf* previous = std::wclog.rdbuf();
   std::wostringstream errors;
   std::wstreambuf* previousErrors = std::wcerr.rdbuf(errors.rdbuf());
+  std::wstreambuf* previous = std::wclog.rdbuf();
   app.CreateProgramLog(home_.Path());  // a folder
-  std::wcerr.rdbuf(previousErrors);
   EXPECT_EQ(previous, std::wclog.rdbuf());
-  EXPECT_EQ(L"Could not open the error log\n", errors.str());
+
+  const wpath file = home_.Path() / "Program.log";
+  app.CreateProgramLog(file);
+  app.CloseProgramLog();
+  std::wclog << L"options saved" << std::endl;
+  previous = std::wclog.rdbuf();
+  app.CreateProgramLog(home_.Path());
+  EXPECT_EQ(previous, std::wclog.rdbuf());
+  std::wclog << L"error broadcast" << std::endl;
+  app.CloseProgramLog();
+  std::wcerr.rdbuf(previousErrors);
+  EXPECT_EQ(L"Could not open the error log\nCould not open the error log\n", errors.str());
+  const std::string stop = "Application stopped at: " + kTime + "\n" + kHyphens + "\n";
+  EXPECT_TRUE(std::regex_match(ReadFile(file),
+                               std::regex(kHyphens + "\nApplication started at: " + kTime + "\n" +
+                                          stop + "options saved\nerror broadcast\n" + stop)))
+      << ReadFile(file);
 }
 
 }  // namespace

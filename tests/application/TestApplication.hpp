@@ -3,6 +3,7 @@
 #pragma once
 
 #include <boost/make_shared.hpp>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -100,6 +101,7 @@ class ApplicationTest : public ::testing::Test {
     SetMessageBoxHandler(previous_);
     SetShellFolderHandler(previousFolders_);
     SetCommandLine({});
+    std::wclog.rdbuf(previousLog_);  // a program log stays open, in this folder
   }
 
   void OnMessage(boost::shared_ptr<Message> message, bool) {
@@ -125,6 +127,7 @@ class ApplicationTest : public ::testing::Test {
  private:
   MessageBoxHandler previous_;
   ShellFolderHandler previousFolders_;
+  std::wstreambuf* const previousLog_ = std::wclog.rdbuf();
 };
 
 }  // namespace testing

@@ -85,6 +85,18 @@ TEST_F(BroadcastTest, ErrorsReachTheLogBeforeAnyListener) {
   EXPECT_EQ("Disk full\nGone \xC3\xA9\n", board_.log.str());
 }
 
+// Wide errors reach std::clog as UTF-8, wherever std::clog is sent meanwhile.
+TEST(Broadcast, WideErrorsFollowTheNarrowLog) {
+  std::ostringstream first, second;
+  std::streambuf* const previous = std::clog.rdbuf(first.rdbuf());
+  BroadcastErrorMessage(L"one \u00b0");
+  std::clog.rdbuf(second.rdbuf());
+  BroadcastCriticalMessage(L"two");
+  std::clog.rdbuf(previous);
+  EXPECT_EQ("one \xC2\xB0\n", first.str());
+  EXPECT_EQ("two\n", second.str());
+}
+
 // A message that notes its own destruction.
 struct Observed : LeafMessage {
   explicit Observed(bool& destroyed) : LeafMessage(L"observed", Information), destroyed(destroyed) {}

@@ -264,11 +264,14 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   void OpenHelpContents() const;
   void OpenHelpTopic(unsigned int topic) const;
 
-  // Program log: the standard wide log stream goes into `file` from now on.
-  // Reports "Could not open the error log" on the standard wide error stream
-  // when the file cannot be opened, and goes on without it.
+  // Program log: the standard wide log stream goes into `file` from now on,
+  // and the file stays open until the process ends. When the file cannot be
+  // opened, reports "Could not open the error log" on the standard wide error
+  // stream and leaves the standard log stream (and any log already open) as
+  // it was.
   void CreateProgramLog(const wpath& file);
-  // Writes the closing lines if the log is open.
+  // Writes the closing lines if a log is open; the log stays open, so that
+  // later output still lands in it (a second call writes them again).
   void CloseProgramLog();
   // Starts another instance of the running program on `project`; reports the
   // outcome as a message, never throws.

@@ -16,10 +16,11 @@
 
 namespace Orvanta {
 
-// Makes std::wcout, std::wcerr and std::wclog encode UTF-8 into the buffers of
-// std::cout, std::cerr and std::clog. A wide stream whose buffer someone has
-// replaced (a program log, a test capturing output) keeps it. Safe to call any
-// number of times.
+// Makes std::wcout, std::wcerr and std::wclog encode UTF-8 into std::cout,
+// std::cerr and std::clog: into whatever buffer each of those has when the
+// text is written, so that redirecting a narrow stream later redirects its
+// wide twin too. A wide stream whose buffer someone has replaced (a program
+// log, a test capturing output) keeps it. Safe to call any number of times.
 ORVANTA_API void UseUtf8WideStandardStreams();
 // The same for one of the three (`stream` is std::wcout, std::wcerr or
 // std::wclog; any other stream is left alone).
