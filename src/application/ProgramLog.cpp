@@ -10,6 +10,7 @@
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
@@ -71,9 +72,9 @@ void BaseApplication::CloseProgramLog() {
 }
 
 void BaseApplication::RunApplication(const wpath& project) const {
-  // Quoted, so that a path with blanks arrives as one argument.
+  // Quoted, so that the path arrives as one argument whatever it holds.
   const long code = ShellOpen(L"open", wpath(ApplicationModule().FileName()),
-                              L"\"" + project.wstring() + L"\"", wpath(), 5);
+                              QuoteCommandLineArgument(project.wstring()), wpath(), 5);
   if (code > 32) {
     std::wstring text = OrvantaDLL::Instance()->LoadStringW(1529);
     ReplaceTag(text, L"<App/>", Name());

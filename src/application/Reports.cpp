@@ -3,11 +3,13 @@
 #include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <locale>
+#include <vector>
 
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 
@@ -16,7 +18,27 @@ namespace {
 
 namespace fs = boost::filesystem;
 
-std::wstring Quoted(const wpath& path) { return L"\"" + path.wstring() + L"\""; }
+// An engine's arguments, and the parameter text that splits back into them,
+// every path in double quotes.
+class EngineCommand {
+ public:
+  EngineCommand& Flag(const std::wstring& flag) { return Add(flag, flag); }
+  EngineCommand& Path(const wpath& path) {
+    return Add(path.wstring(), QuoteCommandLineArgument(path.wstring()));
+  }
+  const std::vector<std::wstring>& Arguments() const { return arguments_; }
+  const std::wstring& Text() const { return text_; }
+
+ private:
+  EngineCommand& Add(const std::wstring& argument, const std::wstring& written) {
+    arguments_.push_back(argument);
+    text_ += (text_.empty() ? L"" : L" ") + written;
+    return *this;
+  }
+
+  std::vector<std::wstring> arguments_;
+  std::wstring text_;
+};
 
 std::wstring ForwardSlashes(const wpath& path) {
   return boost::algorithm::replace_all_copy(path.wstring(), L"\\", L"/");
@@ -26,6 +48,22 @@ std::wstring ForwardSlashes(const wpath& path) {
 std::wstring EngineName(const std::wstring& stem) {
   const bool windows = wpath::preferred_separator == L'\\';
   return windows ? stem + L".exe" : stem;
+}
+
+// Starts EnginePath() / `engine` as a program (never handed to a viewer)
+// without waiting for it, and returns `html`.
+wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const wpath& html) {
+  const wpath folder = BaseApplication::EnginePath();
+  const wpath exe = folder / engine;
+  if (!fs::exists(exe)) throw BaseApplication::ReportGenerationError(exe.wstring());
+  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
+  ReplaceTag(text, L"<Directory/>", folder.wstring());
+  ReplaceTag(text, L"<Exe/>", engine);
+  ReplaceTag(text, L"<Params/>", command.Text());
+  BroadcastInformationMessage(text, true);
+  const long code = detail::StartProgram(exe, command.Arguments(), command.Text(), folder, 0);
+  if (code <= 32) throw BaseApplication::ReportEngineError(code);
+  return html;
 }
 
 }  // namespace
@@ -95,30 +133,17 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
 
 wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
                                         const wpath& html) const {
-  return RunEngine(EngineName(L"AltovaXML"),
-                   L"-xslt1 " + Quoted(xsl) + L" -in " + Quoted(xml) + L" -out " + Quoted(html),
-                   html);
+  return RunEngine(
+      EngineName(L"AltovaXML"),
+      EngineCommand().Flag(L"-xslt1").Path(xsl).Flag(L"-in").Path(xml).Flag(L"-out").Path(html),
+      html);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
   return RunEngine(EngineName(L"xsltproc"),
-                   L"-novalid -o " + Quoted(html) + L" " + Quoted(xsl) + L" " + Quoted(xml), html);
-}
-
-wpath BaseApplication::RunEngine(const std::wstring& engine, const std::wstring& parameters,
-                                 const wpath& html) const {
-  const wpath folder = EnginePath();
-  const wpath exe = folder / engine;
-  if (!fs::exists(exe)) throw ReportGenerationError(exe.wstring());
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
-  ReplaceTag(text, L"<Directory/>", folder.wstring());
-  ReplaceTag(text, L"<Exe/>", engine);
-  ReplaceTag(text, L"<Params/>", parameters);
-  BroadcastInformationMessage(text, true);
-  const long code = ShellOpen(L"open", exe, parameters, folder, 0);
-  if (code <= 32) throw ReportEngineError(code);
-  return html;
+                   EngineCommand().Flag(L"-novalid").Flag(L"-o").Path(html).Path(xsl).Path(xml),
+                   html);
 }
 
 }  // namespace Orvanta

@@ -37,6 +37,11 @@ long ShellFolderPath(int csidl, wpath& folder);
 long ShellOpen(const std::wstring& verb, const wpath& file,
                const std::wstring& parameters, const wpath& directory,
                int showCommand);
+// Starts `program` as a program, never as a document: with `arguments` as
+// they are where programs take a list (POSIX), with `parameters` (the same
+// arguments as one command-line text) where they take a text (Windows).
+long StartProgram(const wpath& program, const std::vector<std::wstring>& arguments,
+                  const std::wstring& parameters, const wpath& directory, int showCommand);
 
 // Starts playing sound resource `id` of `module` (nullptr: the library), whose
 // wave file is `wave`, without waiting; does nothing where the system has no

@@ -65,4 +65,25 @@ std::vector<std::wstring> SplitCommandLine(const std::wstring& text) {
   return arguments;
 }
 
+std::wstring QuoteCommandLineArgument(const std::wstring& argument) {
+  std::wstring text(1, L'"');
+  std::size_t backslashes = 0;
+  for (const wchar_t c : argument) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    if (c == L'"') {
+      text.append(2 * backslashes + 1, L'\\');
+    } else {
+      text.append(backslashes, L'\\');
+    }
+    text += c;
+    backslashes = 0;
+  }
+  text.append(2 * backslashes, L'\\');
+  text += L'"';
+  return text;
+}
+
 }  // namespace Orvanta

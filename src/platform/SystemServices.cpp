@@ -39,6 +39,15 @@ long ShellOpen(const std::wstring& verb, const wpath& file, const std::wstring& 
   return sys::ShellOpen(verb, file, parameters, directory, showCommand);
 }
 
+namespace detail {
+
+long StartProgram(const wpath& program, const std::vector<std::wstring>& arguments,
+                  const std::wstring& parameters, const wpath& directory, int showCommand) {
+  return sys::StartProgram(program, arguments, parameters, directory, showCommand);
+}
+
+}  // namespace detail
+
 void OpenWinHelp(const wpath& file, unsigned int topic) {
   sys::OpenHelp(sys::HelpFormat::WinHelp, file, topic);
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
@@ -30,6 +32,28 @@ TEST(CommandLine, SplitsLikeWindowsPrograms) {
     SCOPED_TRACE(wstring_to_string(c.text));
     EXPECT_EQ(c.expected, SplitCommandLine(c.text));
   }
+}
+
+TEST(CommandLine, QuotedArgumentsSplitBackWhole) {
+  const std::wstring arguments[] = {L"",
+                                    L"plain",
+                                    L"/tmp/x\" --evil-flag \"y.xml",
+                                    L"/tmp/q\"uote.xml",
+                                    L"/tmp/back\\",
+                                    L"C:\\Program Files\\",
+                                    L"\\\\server\\share\\a\\\"b",
+                                    L"tab\tand  blanks",
+                                    L"\"\"\\\""};
+  std::wstring all;
+  for (const std::wstring& argument : arguments) {
+    SCOPED_TRACE(wstring_to_string(argument));
+    EXPECT_EQ(std::vector<std::wstring>{argument},
+              SplitCommandLine(QuoteCommandLineArgument(argument)));
+    all += QuoteCommandLineArgument(argument) + L" ";
+  }
+  EXPECT_EQ(std::vector<std::wstring>(std::begin(arguments), std::end(arguments)),
+            SplitCommandLine(all));
+  EXPECT_EQ(L"\"a \\\"b\\\" c\\\\\"", QuoteCommandLineArgument(L"a \"b\" c\\"));
 }
 
 TEST(CommandLine, OverrideReplacesTheRealOne) {

@@ -286,10 +286,6 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   static std::wstring prefix;
   static boost::gregorian::date release_date;
 
-  // An engine's route: `exe` started with `parameters`.
-  wpath RunEngine(const std::wstring& engine, const std::wstring& parameters,
-                  const wpath& html) const;
-
   boost::shared_ptr<BaseDocument> document_;
   boost::shared_ptr<DocumentLibrary> manuals_;
   std::wstring hostText_;

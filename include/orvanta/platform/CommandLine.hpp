@@ -25,4 +25,9 @@ ORVANTA_API std::vector<std::wstring> CommandLineArguments();
 // literal. This is how parameter texts given to ShellOpen reach a program.
 ORVANTA_API std::vector<std::wstring> SplitCommandLine(const std::wstring& text);
 
+// `argument` in double quotes, written so that SplitCommandLine gives it back
+// whole whatever it holds: a quote is written \", and the backslashes before
+// a quote or the closing quote are doubled ("a \"b\" c\\" for a "b" c\).
+ORVANTA_API std::wstring QuoteCommandLineArgument(const std::wstring& argument);
+
 }  // namespace Orvanta

@@ -6,14 +6,17 @@
 //   if (code <= 32) ...  // one of the ShellOpenError codes
 //
 // A file that may be run as a program (on POSIX: one with an execute
-// permission bit) is started with the parameter text split as
+// permission bit and no document extension such as .pdf, .htm, .html, .xml,
+// .txt, .chm or .hlp) is started with the parameter text split as
 // SplitCommandLine does, in `directory` (the caller's when empty). Any other
 // file is a document, opened by the system's opener (on POSIX the xdg-open
 // found on PATH) when the verb is "open" or empty. The call returns once the
 // program has been started; it never waits for it to end and leaves no zombie.
+// QuoteCommandLineArgument (CommandLine.hpp) writes a path into the text.
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "orvanta/platform/Export.hpp"
 #include "orvanta/platform/Types.hpp"
@@ -36,5 +39,17 @@ enum ShellOpenError : long {
 ORVANTA_API long ShellOpen(const std::wstring& verb, const wpath& file,
                            const std::wstring& parameters, const wpath& directory,
                            int showCommand);
+
+namespace detail {
+
+// The library's own runs of programs (the report engines), not exported:
+// `program` starts as a program whatever its name, or fails as ShellOpen
+// does. `parameters` must be the text SplitCommandLine splits into
+// `arguments`: systems that start a program from a list (POSIX) pass
+// `arguments` as they are, Windows hands the text to the shell.
+long StartProgram(const wpath& program, const std::vector<std::wstring>& arguments,
+                  const std::wstring& parameters, const wpath& directory, int showCommand);
+
+}  // namespace detail
 
 }  // namespace Orvanta

@@ -57,13 +57,14 @@ TEST_F(ManualsTest, PdfOpensOrSaysWhy) {
   };
   EXPECT_EQ("Adobe\xC2\xAE PDF file 'Missing.pdf' not found at " + home_.Path().string(),
             text(PDF(L"Missing.pdf", home_.Path())));
-  // A "document" that is a program its interpreter may not run.
-  const wpath locked = home_.Write("Locked.pdf", "#!" + (home_.Path() / "viewer").string() + "\n");
+  // A "document" without a document's name that is a program its
+  // interpreter may not run.
+  const wpath locked = home_.Write("Locked", "#!" + (home_.Path() / "viewer").string() + "\n");
   home_.Write("viewer", "not runnable");
   fs::permissions(locked, fs::owner_all);
-  EXPECT_EQ("The operating system denied access to the Adobe\xC2\xAE PDF file 'Locked.pdf' located at " +
+  EXPECT_EQ("The operating system denied access to the Adobe\xC2\xAE PDF file 'Locked' located at " +
                 home_.Path().string() + ". Please contact your system administrator",
-            text(PDF(L"Locked.pdf", home_.Path())));
+            text(PDF(L"Locked", home_.Path())));
   environment_.Set("PATH", home_.Path().string());  // no opener
   EXPECT_EQ("Adobe\xC2\xAE Reader\xC2\xAE is needed to view this document, but it is not installed "
             "on your computer",

@@ -4,13 +4,16 @@
 #include <chrono>
 #include <thread>
 
+#include "EnvironmentGuard.hpp"
 #include "TestApplication.hpp"
+#include "orvanta/platform/CommandLine.hpp"
 
 namespace Orvanta {
 namespace {
 
 namespace fs = boost::filesystem;
 using testing::ApplicationTest;
+using testing::EnvironmentGuard;
 using testing::ReadFile;
 using testing::TestApplication;
 
@@ -89,20 +92,45 @@ TEST_F(ReportTest, EnginesGetQuotedPathsAndXsltprocWritesThePage) {
   std::ofstream(altova.string()) << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \""
                                  << arguments.string() << ".tmp\"\nmv \"" << arguments.string()
                                  << ".tmp\" \"" << arguments.string() << "\"\n";
+  // An engine that is not a program is refused, never handed to a viewer.
+  const wpath opened = home_.Path() / "opened";
+  fs::create_directories(home_.Path() / "bin");
+  const wpath viewer = home_.Write("bin/xdg-open", "#!/bin/sh\ntouch '" + opened.string() + "'\n");
+  fs::permissions(viewer, fs::owner_all);
+  EnvironmentGuard environment;
+  environment.Set("PATH", viewer.parent_path().string() + ":/usr/bin:/bin");
+  try {
+    app.GenerateHTMLReport(xml_, xsl_);
+    ADD_FAILURE() << "ran an engine that is not a program";
+  } catch (const BaseApplication::ReportEngineError& error) {
+    EXPECT_STREQ("Error running report engine: error code = 5", error.what());
+  }
+
+  // Paths with quotes and backslashes reach the engine whole.
   fs::permissions(altova, fs::owner_all);
+  const wpath odd = home_.Path() / "q\"uote \\\" -o \"x";
+  fs::create_directories(odd);
+  const wpath xml = odd / "sections.xml", xsl = odd / "report.xsl\\";
+  fs::copy_file(xml_, xml);
+  fs::copy_file(xsl_, xsl);
   journal.clear();
-  const wpath page = app.GenerateHTMLReport(xml_, xsl_);
-  EXPECT_EQ("[-xslt1]\n[" + xsl_.string() + "]\n[-in]\n[" + xml_.string() + "]\n[-out]\n[" +
+  const wpath page = app.GenerateHTMLReport(xml, xsl);
+  EXPECT_EQ("[-xslt1]\n[" + xsl.string() + "]\n[-in]\n[" + xml.string() + "]\n[-out]\n[" +
                 page.string() + "]\n",
             WaitFor(arguments));
   ASSERT_EQ(2u, journal.size());
-  EXPECT_EQ("Running '" + engines.string() + "\\AltovaXML -xslt1 \"" + xsl_.string() + "\" -in \"" +
-                xml_.string() + "\" -out \"" + page.string() + "\"' from the command line",
-            journal[1]);
+  const std::string running = "Running '" + engines.string() + "\\AltovaXML ";
+  const std::string end = "' from the command line";
+  ASSERT_EQ(0u, journal[1].find(running));
+  EXPECT_EQ((std::vector<std::wstring>{L"-xslt1", xsl.wstring(), L"-in", xml.wstring(), L"-out",
+                                       page.wstring()}),
+            SplitCommandLine(string_to_wstring(journal[1].substr(
+                running.size(), journal[1].size() - running.size() - end.size()))));
+  EXPECT_FALSE(fs::exists(opened));
 
   fs::create_symlink("/usr/bin/xsltproc", engines / "xsltproc");
   app.SetXSLTEngine(BaseApplication::XSLTProc);
-  const wpath html = app.GenerateHTMLReport(xml_, xsl_);
+  const wpath html = app.GenerateHTMLReport(xml, xsl);
   const std::string content = WaitFor(html);
   EXPECT_NE(std::string::npos, content.find("<p>Beam 1: 0.15</p>")) << content;
   fs::remove_all(engines);
