@@ -1,8 +1,6 @@
 // BaseApplication: HTML reports through the XSLT engines.
 #include <boost/algorithm/string/replace.hpp>
-#include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
 #include <boost/filesystem/operations.hpp>
-#include <locale>
 #include <vector>
 
 #include "orvanta/application/BaseApplication.hpp"
@@ -42,6 +40,67 @@ class EngineCommand {
 
 std::wstring ForwardSlashes(const wpath& path) {
   return boost::algorithm::replace_all_copy(path.wstring(), L"\\", L"/");
+}
+
+// The script page is ISO-8859-1, as its meta line declares: characters beyond
+// Latin-1 are written as references (in its text) or escapes (in its script).
+
+// The code point at text[i], a surrogate pair taken whole where wchar_t is
+// UTF-16; i moves past it. A lone surrogate is U+FFFD.
+char32_t NextCodePoint(const std::wstring& text, std::size_t& i) {
+  char32_t c = static_cast<char32_t>(text[i++]);
+  if constexpr (sizeof(wchar_t) == 2) {
+    c &= 0xFFFF;
+    if (c >= 0xD800 && c <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
+      return 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i++]) - 0xDC00);
+  }
+  return (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF ? 0xFFFD : c;
+}
+
+// Text or an attribute value of the page: characters beyond Latin-1 as
+// numeric character references.
+std::wstring PageText(const std::wstring& text) {
+  std::wstring written;
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextCodePoint(text, i);
+    if (c <= 0xFF)
+      written += static_cast<wchar_t>(c);
+    else
+      written += L"&#" + std::to_wstring(static_cast<unsigned long>(c)) + L";";
+  }
+  return written;
+}
+
+// A script string literal's content: UTF-16 units beyond Latin-1, and the
+// characters that would end the literal or the script, as \uXXXX escapes.
+std::wstring ScriptText(const std::wstring& text) {
+  std::wstring written;
+  const auto escape = [&written](char32_t unit) {
+    static const wchar_t kHex[] = L"0123456789ABCDEF";
+    written += L"\\u";
+    for (int shift = 12; shift >= 0; shift -= 4) written += kHex[(unit >> shift) & 0xF];
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const char32_t c = NextCodePoint(text, i);
+    if (c > 0xFFFF) {
+      escape(0xD800 + ((c - 0x10000) >> 10));
+      escape(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else if (c > 0xFF || c < 0x20 || c == U'"' || c == U'\\' || c == U'<') {
+      escape(c);
+    } else {
+      written += static_cast<wchar_t>(c);
+    }
+  }
+  return written;
+}
+
+// The page's bytes: by now every character is within Latin-1.
+std::string Latin1(const std::wstring& text) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (const wchar_t c : text)
+    bytes += static_cast<char>(static_cast<unsigned char>(c <= 0xFF ? c : L'?'));
+  return bytes;
 }
 
 // Windows engines end in ".exe"; elsewhere they have no extension.
@@ -92,25 +151,23 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) co
 
 wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
                                        const wpath& html) const {
-  wofstream page;
-  page.imbue(std::locale(std::locale::classic(), new fs::detail::utf8_codecvt_facet));
-  page.open(html, std::ios::out | std::ios::binary | std::ios::trunc);
+  ofstream page(html, std::ios::out | std::ios::binary | std::ios::trunc);
   if (!page) throw ReportGenerationError(html.wstring());
   const std::wstring domDocument = L"Msxml2.DOMDocument.6.0";
   const std::wstring lines[] = {
       L"<html>",
       L"\t<head>",
       L"\t\t" + OrvantaDLL::Instance()->LoadStringW(2017),
-      L"\t\t<link rel=\"stylesheet\" href=\"Stylesheets\\" + ReportStyleSheet() + L"\"/>",
-      L"\t\t<title>" + ReportTitle() + L"</title>",
+      L"\t\t<link rel=\"stylesheet\" href=\"Stylesheets\\" + PageText(ReportStyleSheet()) + L"\"/>",
+      L"\t\t<title>" + PageText(ReportTitle()) + L"</title>",
       L"\t\t<script language=\"javascript\">",
       L"\t\t\tfunction init() {",
       L"\t\t\t\tvar xml = new ActiveXObject(\"" + domDocument + L"\");",
       L"\t\t\t\txml.async = false;",
-      L"\t\t\t\txml.load(\"" + ForwardSlashes(xml) + L"\");",
+      L"\t\t\t\txml.load(\"" + ScriptText(ForwardSlashes(xml)) + L"\");",
       L"\t\t\t\tvar xslt = new ActiveXObject(\"" + domDocument + L"\");",
       L"\t\t\t\txslt.async = false;",
-      L"\t\t\t\txslt.load(\"" + ForwardSlashes(xsl) + L"\");",
+      L"\t\t\t\txslt.load(\"" + ScriptText(ForwardSlashes(xsl)) + L"\");",
       L"\t\t\t\thtml.innerHTML = xml.transformNode(xslt);",
       L"\t\t\t}",
       L"\t\t</script>",
@@ -120,12 +177,9 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
       L"\t</body>",
       L"</html>",
   };
-  bool first = true;
-  for (const std::wstring& line : lines) {
-    if (!first) page << L'\n';
-    page << line;
-    first = false;
-  }
+  std::wstring text;
+  for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
+  page << Latin1(text);
   page.close();
   if (!page) throw ReportGenerationError(html.wstring());
   return html;

@@ -240,7 +240,9 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // The page, by the engine the XSLTEngine option names; an empty path (and
   // no page) for an unknown engine.
   wpath GenerateHTMLReport(const wpath& xml, const wpath& xsl) const;
-  // A page whose script lets the browser's MSXML transform `xml` when shown.
+  // A page whose script lets the browser's MSXML transform `xml` when shown,
+  // written in the ISO-8859-1 it declares (what Latin-1 lacks as &#N; in its
+  // text, as \uXXXX in its script).
   wpath CallMSXMLEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
   // EnginePath() / "AltovaXML" (".exe" on Windows).
   wpath CallAltovaEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;

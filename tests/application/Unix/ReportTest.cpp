@@ -61,6 +61,22 @@ TEST_F(ReportTest, MsxmlPageByteForByte) {
   EXPECT_TRUE(fs::exists(page));  // a missing input changes nothing
 }
 
+// The page declares ISO-8859-1: it is written so, with what Latin-1 lacks as
+// references in its text and as escapes in its script.
+TEST_F(ReportTest, MsxmlPageIsTheLatin1ItDeclares) {
+  struct Titled : TestApplication {
+    std::wstring ReportTitle() const override { return L"Rapport \u00e9t\u00e9 \u2603 \U0001F3D7"; }
+  } app;
+  const wpath folder = home_.Path() / "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8F\x97";  // é € 🏗
+  const std::string page =
+      ReadFile(app.CallMSXMLEngine(folder / "r.xml", folder / "r.xsl", home_.Path() / "p.html"));
+  EXPECT_NE(std::string::npos, page.find("<title>Rapport \xE9t\xE9 &#9731; &#127959;</title>"))
+      << page;
+  EXPECT_NE(std::string::npos, page.find("xml.load(\"" + home_.Path().string() +
+                                         "/\xE9\\u20AC\\uD83C\\uDFD7/r.xml\");"))
+      << page;
+}
+
 TEST_F(ReportTest, UnknownEngineRemovesTheOldPage) {
   TestApplication app;
   app.SetXSLTEngine(BaseApplication::MSXML);
