@@ -69,12 +69,12 @@ void PDF::Open() const {
 void PDF::OpenTopic(unsigned int) const { Open(); }
 
 HLP::HLP(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
-void HLP::Open() const { OpenWinHelp(FullPath(), 0); }
-void HLP::OpenTopic(unsigned int topic) const { OpenWinHelp(FullPath(), topic); }
+void HLP::Open() const { OpenWinHelp(FullPath(), WinHelpContents, 0); }
+void HLP::OpenTopic(unsigned int topic) const { OpenWinHelp(FullPath(), WinHelpContext, topic); }
 
 CHM::CHM(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}
-void CHM::Open() const { OpenHtmlHelp(FullPath(), 0); }
-void CHM::OpenTopic(unsigned int topic) const { OpenHtmlHelp(FullPath(), topic); }
+void CHM::Open() const { OpenHtmlHelp(FullPath(), HtmlHelpDisplayToc, 0); }
+void CHM::OpenTopic(unsigned int topic) const { OpenHtmlHelp(FullPath(), HtmlHelpContext, topic); }
 
 DocumentLibrary::DocumentLibrary() = default;
 DocumentLibrary::~DocumentLibrary() = default;

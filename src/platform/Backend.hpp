@@ -3,9 +3,11 @@
 // calls the system directly. Internal to the platform layer.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
+#include "orvanta/platform/HelpViewer.hpp"
 #include "orvanta/platform/Types.hpp"
 
 namespace Orvanta {
@@ -43,15 +45,14 @@ long ShellOpen(const std::wstring& verb, const wpath& file,
 long StartProgram(const wpath& program, const std::vector<std::wstring>& arguments,
                   const std::wstring& parameters, const wpath& directory, int showCommand);
 
-// Starts playing sound resource `id` of `module` (nullptr: the library), whose
-// wave file is `wave`, without waiting; does nothing where the system has no
-// way to play it.
-void StartSound(HINSTANCE module, unsigned int id, const std::vector<unsigned char>& wave);
+// Starts playing sound resource `id` of `module` (nullptr: the library)
+// without waiting; true when it started. `now` is the time of the request,
+// for a backend that times its sounds itself to refuse one during another.
+bool PlayModuleSound(HINSTANCE module, unsigned int id, std::chrono::steady_clock::time_point now);
 
-// Opens a help file at `topic` (0: its contents) without waiting; failures are
-// not reported.
-enum class HelpFormat { WinHelp, HtmlHelp };
-void OpenHelp(HelpFormat format, const wpath& file, unsigned int topic);
+// Sends a help file's viewer `command` with `data` (HelpViewer.hpp) without
+// waiting; failures are not reported.
+void OpenHelp(HelpFormat format, const wpath& file, unsigned int command, unsigned long data);
 
 // The box shown when no handler is set.
 int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,

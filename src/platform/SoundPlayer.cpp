@@ -2,7 +2,7 @@
 
 #include <chrono>
 #include <cstring>
-#include <vector>
+#include <utility>
 
 #include "Backend.hpp"
 #include "orvanta/platform/Module.hpp"
@@ -10,7 +10,10 @@
 namespace Orvanta {
 namespace {
 
-typedef std::chrono::steady_clock Clock;
+detail::SoundClock& Clock() {
+  static detail::SoundClock clock;
+  return clock;
+}
 
 unsigned long Little(const unsigned char* p, int bytes) {
   unsigned long value = 0;
@@ -43,18 +46,15 @@ double WaveDuration(const unsigned char* data, unsigned long size) {
 }
 
 bool PlaySoundResource(unsigned int id, const Module* module) {
-  static Clock::time_point busyUntil;
-  std::vector<unsigned char> data;
-  if (!sys::LoadModuleResource(module != nullptr ? module->Handle() : nullptr,
-                               sys::BinaryResource::Sound, id, data))
-    return false;
-  const double seconds = WaveDuration(data.data(), data.size());
-  if (seconds < 0.0) return false;
-  const Clock::time_point now = Clock::now();
-  if (now < busyUntil) return false;
-  busyUntil = now + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
-  sys::StartSound(module != nullptr ? module->Handle() : nullptr, id, data);
-  return true;
+  const detail::SoundClock& clock = Clock();
+  return sys::PlayModuleSound(module != nullptr ? module->Handle() : nullptr, id,
+                              clock ? clock() : std::chrono::steady_clock::now());
 }
+
+namespace detail {
+
+SoundClock SetSoundClock(SoundClock clock) { return std::exchange(Clock(), std::move(clock)); }
+
+}  // namespace detail
 
 }  // namespace Orvanta

@@ -48,12 +48,33 @@ long StartProgram(const wpath& program, const std::vector<std::wstring>& argumen
 
 }  // namespace detail
 
-void OpenWinHelp(const wpath& file, unsigned int topic) {
-  sys::OpenHelp(sys::HelpFormat::WinHelp, file, topic);
+namespace {
+
+HelpViewerHandler& HelpHandler() {
+  static HelpViewerHandler handler;
+  return handler;
 }
 
-void OpenHtmlHelp(const wpath& file, unsigned int topic) {
-  sys::OpenHelp(sys::HelpFormat::HtmlHelp, file, topic);
+void OpenHelp(HelpFormat format, const wpath& file, unsigned int command, unsigned long data) {
+  const HelpViewerHandler& handler = HelpHandler();
+  if (handler)
+    handler(format, file, command, data);
+  else
+    sys::OpenHelp(format, file, command, data);
+}
+
+}  // namespace
+
+void OpenWinHelp(const wpath& file, unsigned int command, unsigned long data) {
+  OpenHelp(HelpFormat::WinHelp, file, command, data);
+}
+
+void OpenHtmlHelp(const wpath& file, unsigned int command, unsigned long data) {
+  OpenHelp(HelpFormat::HtmlHelp, file, command, data);
+}
+
+HelpViewerHandler SetHelpViewerHandler(HelpViewerHandler handler) {
+  return std::exchange(HelpHandler(), std::move(handler));
 }
 
 }  // namespace Orvanta

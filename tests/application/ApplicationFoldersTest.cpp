@@ -3,6 +3,7 @@
 #include <boost/filesystem/operations.hpp>
 
 #include "TestApplication.hpp"
+#include "orvanta/platform/HelpViewer.hpp"
 
 namespace Orvanta {
 namespace {
@@ -75,6 +76,28 @@ TEST_F(ApplicationTest, FoldersAreComposedAndCreatedAsTheTableSays) {
   EXPECT_FALSE(BaseApplication::HasMRUFile());
   EXPECT_FALSE(app.HasHelpFile());
   EXPECT_NE(BaseApplication::MaterialsPath(), BaseApplication::MaterialsLibraryPath());
+}
+
+// Help files: contents and topics (0 too) by each viewer's own commands.
+TEST_F(ApplicationTest, HelpFilesSendTheirViewersTheirCommands) {
+  std::vector<std::string> sent;
+  const HelpViewerHandler previous = SetHelpViewerHandler(
+      [&sent](HelpFormat format, const wpath& file, unsigned int command, unsigned long data) {
+        sent.push_back((format == HelpFormat::WinHelp ? "WinHelp " : "HtmlHelp ") +
+                       file.filename().string() + " " + std::to_string(command) + " " +
+                       std::to_string(data));
+      });
+  TestApplication app;
+  HLP(L"Old.hlp", home_.Path()).Open();
+  HLP(L"Old.hlp", home_.Path()).OpenTopic(0);
+  CHM(L"New.chm", home_.Path()).OpenTopic(0);
+  app.OpenHelpContents();
+  app.OpenHelpTopic(42);
+  SetHelpViewerHandler(previous);
+  EXPECT_EQ((std::vector<std::string>{"WinHelp Old.hlp 3 0", "WinHelp Old.hlp 1 0",
+                                      "HtmlHelp New.chm 15 0", "HtmlHelp Help.chm 1 0",
+                                      "HtmlHelp Help.chm 15 42"}),
+            sent);
 }
 
 TEST_F(ApplicationTest, InitialPathIsCapturedOnce) {

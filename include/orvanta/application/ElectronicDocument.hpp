@@ -78,7 +78,9 @@ class ORVANTA_API PDF : public ElectronicDocument {
 class ORVANTA_API HLP : public ElectronicDocument {
  public:
   HLP(const std::wstring& name, const wpath& path);
+  // WinHelp's contents command (3).
   void Open() const override;
+  // WinHelp's context command (1) with `topic`, 0 included.
   void OpenTopic(unsigned int topic) const override;
 };
 
@@ -86,7 +88,9 @@ class ORVANTA_API HLP : public ElectronicDocument {
 class ORVANTA_API CHM : public ElectronicDocument {
  public:
   CHM(const std::wstring& name, const wpath& path);
+  // HTML Help's table of contents (command 1).
   void Open() const override;
+  // HTML Help's context command (15) with `topic`, 0 included.
   void OpenTopic(unsigned int topic) const override;
 };
 

@@ -26,8 +26,8 @@ class ORVANTA_API SoundBlaster {
   // The one player, made on first use.
   static SoundBlaster* Instance();
 
-  // True when the sound started; false for a value outside 0 to 6 or while a
-  // sound is playing.
+  // True when the sound started; false for a value outside 0 to 6, while a
+  // sound is playing, or when the system cannot play it (PlaySoundResource).
   bool Play(SoundEnum sound);
 
   SoundBlaster(const SoundBlaster&) = delete;
