@@ -100,11 +100,17 @@ std::wstring ItemNameIndex::CopyName(const std::wstring& base, unsigned int coun
 }
 
 std::wstring ItemNameIndex::FirstFreeCopyName(const std::wstring& base) const {
-  unsigned int& hint = copyHints_.emplace(base, 1u).first->second;
-  unsigned int counter = canParseCopies_ ? std::max(hint, 1u) : 1u;
+  // Placeholders are filled one at a time, first occurrence first: in a base
+  // holding "<Number/>" the counter replaces the base's own placeholder, and
+  // such copy names cannot be parsed back when freed. Those bases are
+  // searched from 1 every time, without a hint.
+  unsigned int* const hint = canParseCopies_ && base.find(L"<Number/>") == std::wstring::npos
+                                 ? &copyHints_.emplace(base, 1u).first->second
+                                 : nullptr;
+  unsigned int counter = hint != nullptr ? std::max(*hint, 1u) : 1u;
   std::wstring name = CopyName(base, counter);
   while (IsUsed(name)) name = CopyName(base, ++counter);
-  hint = counter;
+  if (hint != nullptr) *hint = counter;
   return name;
 }
 

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <boost/make_shared.hpp>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "TestItems.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/MessageBox.hpp"
@@ -124,6 +126,83 @@ TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
 
   std::vector<ItemPtr> none;
   EXPECT_TRUE(document.DuplicateItems(none));
+
+  // The counter fills the first "<Number/>", the name's own; the first free
+  // candidate is still found.
+  const ItemPtr number = MakeLayer(L"<Number/>");
+  document.AddItem(number);
+  for (int i = 0; i < 3; ++i) document.DuplicateItem(number);
+  document.RemoveItem(document.FindItem(L"2 - Copy (<Number/>)"), application);
+  EXPECT_EQ(L"2 - Copy (<Number/>)", document.DuplicateItem(number)->Name());
+}
+
+// The name index against the literal searches, which try every candidate
+// from the first, over random operations from a fixed seed.
+TEST_F(DocumentTest, NameIndexAgreesWithTheLiteralSearch) {
+  const std::vector<std::wstring> pool = {
+      L"A",       L"A - Copy", L"A - Copy (2)", L"A - Copy (3)", L"<Number/>",     L"2 - Copy (<Number/>)",
+      L"<Name/>", L"Layer 1",  L"Layer 2",      L"Layer 02",     L"Layer 3 - Copy", L"B - Copy (1)"};
+  std::mt19937 random(16);
+  const auto pick = [&random](std::size_t n) {
+    return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
+  };
+  MemoryDocument document(false);
+  const auto prototype = boost::make_shared<testing::Layer>();
+  const auto used = [&document](const std::wstring& name) {
+    for (const ItemPtr& item : document.Items())
+      if (item->Name() == name) return item;
+    return ItemPtr();
+  };
+  const auto copyName = [&used](const std::wstring& base) {
+    std::wstring name = OrvantaDLL::Instance()->LoadStringW(1929);
+    ReplaceTag(name, L"<Name/>", base);
+    for (unsigned int counter = 2; used(name); ++counter) {
+      name = OrvantaDLL::Instance()->LoadStringW(1930);
+      ReplaceTag(name, L"<Name/>", base);
+      ReplaceTag(name, L"<Number/>", std::to_wstring(counter));
+    }
+    return name;
+  };
+  for (int step = 0; step < 20000; ++step) {
+    const std::wstring name = pool[pick(pool.size())];
+    const ItemPtr some = document.HasItems() ? document.Items()[pick(document.NumItems())] : nullptr;
+    std::size_t operation = pick(200) == 0 ? 8 : pick(8);
+    if (document.NumItems() > 40) operation = 4;
+    if (!some && operation != 0 && operation != 2 && operation != 3) continue;
+    switch (operation) {
+      case 0: {
+        unsigned int n = 1;
+        while (used(prototype->GenerateName(n))) ++n;
+        ASSERT_EQ(prototype->GenerateName(n), document.Create(prototype)->Name()) << step;
+        break;
+      }
+      case 1: {
+        const std::wstring expected = copyName(some->Name());
+        ASSERT_EQ(expected, document.DuplicateItem(some)->Name()) << step;
+        break;
+      }
+      case 2: {
+        const ItemPtr pasted = MakeLayer(name);
+        const std::wstring expected = copyName(name);
+        document.PasteItem(pasted);
+        ASSERT_EQ(expected, pasted->Name()) << step;
+        break;
+      }
+      case 3:
+        if (used(name))
+          ASSERT_THROW(document.AddItem(MakeLayer(name)), BaseDocument::NameInUseError) << step;
+        else
+          document.AddItem(MakeLayer(name));
+        break;
+      case 4: document.RemoveItem(some, application); break;
+      case 5: some->Rename(name); break;
+      case 6: some->Swap(*document.Items()[pick(document.NumItems())]); break;
+      case 7: break;  // only the checks below
+      default: document.ClearItems();
+    }
+    ASSERT_EQ(used(name) != nullptr, document.IsNameUsed(name)) << step;
+    ASSERT_EQ(used(name), document.FindItem(name)) << step;
+  }
 }
 
 TEST_F(DocumentTest, AnnouncementsInOrder) {

@@ -173,6 +173,8 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   // The first of GenerateName(1), GenerateName(2), ... not in use.
   std::wstring CreateUniqueNameFor(boost::shared_ptr<const Item> item) const;
   // A clone named "<name> - Copy" (or "- Copy (2)", ...), announced and added.
+  // The placeholders are filled one at a time, first occurrence first, so the
+  // copies of an item named "<Number/>" are "2 - Copy (<Number/>)" and on.
   ItemPtr DuplicateItem(boost::shared_ptr<const Item> source);
   // DuplicateItem for each, in order; false if any failed.
   bool DuplicateItems(std::vector<ItemPtr>& items);
