@@ -4,6 +4,8 @@
 
 #include <boost/make_shared.hpp>
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 #include "TestItems.hpp"
 #include "orvanta/documents/ManufacturerInterface.hpp"
@@ -13,6 +15,16 @@ namespace Orvanta {
 namespace {
 
 using testing::Layer;
+
+// Only a document follows an item's name: host code cannot watch one (and
+// leave a dangling watcher behind).
+template <class T, class = void>
+struct CanWatch : std::false_type {};
+template <class T>
+struct CanWatch<T, std::void_t<decltype(std::declval<const T&>().Watch(nullptr)),
+                               decltype(std::declval<const T&>().Unwatch(nullptr))>>
+    : std::true_type {};
+static_assert(!CanWatch<Item>::value && !CanWatch<NameInterface>::value);
 
 TEST(Item, NamesAndNotes) {
   Layer layer;

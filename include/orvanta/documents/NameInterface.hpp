@@ -3,9 +3,10 @@
 //   item.UniqueRename(L"Wall 2", {L"Wall 1", L"Wall 2"});  // throws Error 1879
 //   item.Rename(L"Wall 3");                                  // no check
 //
-// Whoever must follow an object's name (a document's index of names) watches
-// it: every change of the name, by Rename, UniqueRename, Swap or assignment,
-// is reported to the watchers. Copies start unwatched.
+// A document's index of names follows its items' names: every change of the
+// name, by Rename, UniqueRename, Swap or assignment, is reported to it. Only
+// the document watches (a watcher left behind would dangle); copies start
+// unwatched.
 #pragma once
 
 #include <string>
@@ -16,18 +17,12 @@
 
 namespace Orvanta {
 
+namespace detail {
+class ItemNameIndex;
+}
+
 class ORVANTA_API NameInterface : public CopyAssignable<NameInterface> {
  public:
-  // Told of every change of a watched name. Must stop watching (Unwatch)
-  // before it is destroyed.
-  class Watcher {
-   public:
-    virtual void NameChanged(const NameInterface& named, const std::wstring& oldName) = 0;
-
-   protected:
-    ~Watcher() = default;
-  };
-
   explicit NameInterface(const std::wstring& name = std::wstring());
   NameInterface(const NameInterface& other);
   NameInterface& operator=(const NameInterface& other);
@@ -41,10 +36,21 @@ class ORVANTA_API NameInterface : public CopyAssignable<NameInterface> {
   void UniqueRename(const std::wstring& name, const std::vector<std::wstring>& usedNames);
   void Swap(NameInterface& other);
 
+ private:
+  friend class detail::ItemNameIndex;
+
+  // Told of every change of a watched name. Must stop watching (Unwatch)
+  // before it is destroyed.
+  class Watcher {
+   public:
+    virtual void NameChanged(const NameInterface& named, const std::wstring& oldName) = 0;
+
+   protected:
+    ~Watcher() = default;
+  };
+
   void Watch(Watcher* watcher) const;
   void Unwatch(Watcher* watcher) const;
-
- private:
   void Announce(const std::wstring& oldName) const;
 
   std::wstring name_;
