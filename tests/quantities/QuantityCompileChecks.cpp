@@ -1,8 +1,11 @@
 // What must and must not compile with quantities. Built, never run: a failing
-// check fails the build.
+// check fails the build. Built twice: as it is, and with
+// ORVANTA_EXPLICIT_QUANTITY defined.
 #include <type_traits>
 #include <utility>
 
+#include "orvanta/geometry/Extents.hpp"
+#include "orvanta/geometry/Rect.hpp"
 #include "orvanta/quantities/Range.hpp"
 #include "orvanta/quantities/Units.hpp"
 
@@ -41,18 +44,38 @@ constexpr bool kCanCompare = CanCompare<void, A, B>::value;
 static_assert(kCanAdd<Length, Length>);
 static_assert(!kCanAdd<Length, Force>);
 static_assert(!kCanAdd<Length, Area>);
-static_assert(!kCanAdd<Length, double>);
 static_assert(kCanSubtractAssign<Pressure, Pressure>);
 static_assert(!kCanSubtractAssign<Pressure, Force>);
 static_assert(kCanCompare<Angle, Angle>);
 static_assert(!kCanCompare<Angle, Scalar>);
-static_assert(!kCanCompare<Length, double>);
 
-// A bare number is a scalar, never a length.
-static_assert(!std::is_convertible<double, Length>::value);
+// A bare number is a value in base units of any dimension, unless the host
+// asks for the stricter rule: then it is a scalar, never a length.
 static_assert(std::is_constructible<Length, double>::value);
 static_assert(std::is_convertible<double, Scalar>::value);
 static_assert(kCanAdd<Scalar, double>);
+#if defined(ORVANTA_EXPLICIT_QUANTITY)
+static_assert(!std::is_convertible<double, Length>::value);
+static_assert(!std::is_convertible<int, Force>::value);
+static_assert(!kCanAdd<Length, double>);
+static_assert(!kCanCompare<Length, double>);
+static_assert(!std::is_constructible<Rect, int, int, int, int>::value);
+#else
+static_assert(std::is_convertible<double, Length>::value);
+static_assert(std::is_convertible<int, Force>::value);
+static_assert(kCanAdd<Length, double>);
+static_assert(kCanCompare<Length, double>);
+// The forms host programs are written in.
+inline bool NumbersStandForLengths() {
+  Units::Length x = 0.5;
+  const Extents extents(5, 1, 0, 2, 3, 4);
+  return Rect(0, 0, 2, 1).Contains(2, 0.5) && x < extents.MaxX();
+}
+#endif
+
+// The constructor that keeps a label's address is not for host code: a local
+// or temporary label would dangle.
+static_assert(!std::is_constructible<Length, double, const Orvanta::detail::LabelText&>::value);
 
 // Products and quotients have the summed and subtracted dimensions.
 static_assert(std::is_same<decltype(Length() * Length()), Area>::value);

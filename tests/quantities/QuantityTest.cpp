@@ -159,13 +159,18 @@ TEST(Quantity, ReadTakesValueAndLabelWithoutConverting) {
   EXPECT_EQ(1.5, back.value());
   EXPECT_EQ(L"cm\u00b2", back.Units());
 
-  for (const wchar_t* bad : {L"abc m", L"", L"12"}) {
-    SCOPED_TRACE(wstring_to_string(bad));
+  // Value, then label, each stored as it is read.
+  const struct {
+    const wchar_t* text;
+    double value;
+  } bad[] = {{L"abc m", 7.0}, {L"", 7.0}, {L"12", 12.0}, {L"12 \t", 12.0}};
+  for (const auto& b : bad) {
+    SCOPED_TRACE(wstring_to_string(b.text));
     Length kept(7.0, std::wstring(L"kept"));
-    std::wistringstream failing(bad);
+    std::wistringstream failing(b.text);
     failing >> kept;
     EXPECT_FALSE(failing);
-    EXPECT_EQ(7.0, kept.value());
+    EXPECT_EQ(b.value, kept.value());
     EXPECT_EQ(L"kept", kept.Units());
   }
 }

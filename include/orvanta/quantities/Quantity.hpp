@@ -60,12 +60,19 @@ class Quantity {
   // Zero, with the base label.
   Quantity() noexcept : value_(0.0), units_(BaseText()) {}
 
-  // `value` in base units, with the base label. Implicit only for the
-  // dimensionless quantity: a bare number is not a length.
+  // `value` in base units, with the base label. Implicit, so that a number
+  // stands for a value in base units (Units::Length x = 0.5; Rect(0, 0, 2, 1)).
+  // A host that defines ORVANTA_EXPLICIT_QUANTITY (in every translation unit)
+  // keeps it implicit only for the dimensionless quantity: there a bare
+  // number is not a length, and `length + 2.0` does not compile.
+#if defined(ORVANTA_EXPLICIT_QUANTITY)
   template <bool S = kIsScalar, std::enable_if_t<S, int> = 0>
   Quantity(double value) noexcept : value_(value), units_(BaseText()) {}
   template <bool S = kIsScalar, std::enable_if_t<!S, int> = 0>
   explicit Quantity(double value) noexcept : value_(value), units_(BaseText()) {}
+#else
+  Quantity(double value) noexcept : value_(value), units_(BaseText()) {}
+#endif
 
   // `value` units of `unit` (a catalogue constant), in base units with the
   // base label: Quantity(5.0, Units::mm) holds 0.005 labelled "m".
@@ -76,25 +83,29 @@ class Quantity {
   Quantity(double value, const std::wstring& units)
       : value_(value), units_(detail::LabelRef::Make(units, BaseText())) {}
 
-  // `value` in base units with a static label that outlives every quantity
-  // (the catalogue's constants are made this way).
-  Quantity(double value, const detail::LabelText& units) noexcept
-      : value_(value), units_(units) {}
+  // `value` in base units labelled by `Label`, which must have static storage
+  // (the catalogue's constants are made this way): the quantity keeps only
+  // its address, so a label that could die first cannot be given here.
+  template <const detail::LabelText& Label>
+  static Quantity WithStaticLabel(double value) noexcept {
+    return Quantity(value, Label);
+  }
 
   double value() const noexcept { return value_; }
   std::wstring Units() const { return units_.String(); }
   void SetValue(double value) noexcept { value_ = value; }
 
   // Reads the value with the stream's numeric extraction, then the label as
-  // one blank-delimited word, taken as it is (no conversion). When either
-  // fails the stream fails and the quantity is left unchanged.
+  // one blank-delimited word, taken as it is (no conversion), each stored as
+  // it is read: when no number can be read the stream fails and nothing
+  // changes; when a number is read but no word follows, the value is stored,
+  // the label kept, and the stream fails.
   std::wistream& Read(std::wistream& in) {
     double value = 0.0;
+    if (!(in >> value)) return in;
+    value_ = value;
     std::wstring word;
-    if (in >> value >> word) {
-      value_ = value;
-      units_ = detail::LabelRef::Make(word, BaseText());
-    }
+    if (in >> word) units_ = detail::LabelRef::Make(word, BaseText());
     return in;
   }
 
@@ -186,6 +197,10 @@ class Quantity {
   friend class boost::serialization::access;
 
   Quantity(double value, const detail::LabelRef& units) noexcept
+      : value_(value), units_(units) {}
+  // Private: a public one kept the address of whatever label it was given, a
+  // local or a temporary one included.
+  Quantity(double value, const detail::LabelText& units) noexcept
       : value_(value), units_(units) {}
 
   static const detail::LabelText& BaseText() noexcept {

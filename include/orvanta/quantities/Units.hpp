@@ -61,7 +61,7 @@ namespace labels {
 }  // namespace labels
 
 #define ORVANTA_UNIT(Type, identifier, label, factor) \
-  const Type identifier(static_cast<double>(factor), labels::identifier);
+  const Type identifier = Type::WithStaticLabel<labels::identifier>(static_cast<double>(factor));
 #include "orvanta/quantities/Units.def"
 
 // The named constants of dimension Q in their order of definition (empty for
