@@ -26,7 +26,8 @@ ORVANTA_API void BroadcastInformationMessage(const std::wstring& text, bool flag
 ORVANTA_API void BroadcastWarningMessage(const std::string& text, bool flag = false);
 ORVANTA_API void BroadcastWarningMessage(const std::wstring& text, bool flag = false);
 // Errors and critical messages are first written, with an end of line, to
-// std::clog (narrow) or std::wclog (wide, as UTF-8 unless redirected).
+// std::clog (narrow) or std::wclog (wide: unless std::wclog itself was
+// redirected, as UTF-8 into wherever std::clog writes at that moment).
 ORVANTA_API void BroadcastErrorMessage(const std::string& text, bool flag = false);
 ORVANTA_API void BroadcastErrorMessage(const std::wstring& text, bool flag = false);
 ORVANTA_API void BroadcastCriticalMessage(const std::string& text, bool flag = false);
