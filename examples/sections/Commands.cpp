@@ -23,7 +23,11 @@ namespace fs = boost::filesystem;
 
 std::wstring Wide(const std::string& text) { return Orvanta::string_to_wstring(text); }
 std::string Narrow(const std::wstring& text) { return Orvanta::wstring_to_string(text); }
-std::string Narrow(const Orvanta::wpath& path) { return Narrow(path.wstring()); }
+// File names go between the command line and the system as the bytes they are.
+std::string Narrow(const Orvanta::wpath& path) { return Orvanta::path_to_string(path); }
+Orvanta::wpath PathArgument(const std::string& name) {
+  return fs::absolute(Orvanta::string_to_path(name));
+}
 
 const char* const kValueOptions[] = {"--breadth", "--depth", "--diameter", "--width", "--by"};
 
@@ -203,7 +207,7 @@ int Session::Run(const Arguments& arguments) {
 }
 
 boost::shared_ptr<Project> Session::OpenProject(const Arguments& arguments) {
-  const Orvanta::wpath path = fs::absolute(Orvanta::wpath(Wide(arguments.project)));
+  const Orvanta::wpath path = PathArgument(arguments.project);
   if (auto current = app_->CurrentProject())
     if (current->Path() == path) return current;
   if (!fs::exists(path))
@@ -245,9 +249,9 @@ boost::shared_ptr<SectionItem> Session::NamedSection(const Arguments& arguments)
 }
 
 int Session::New(const Arguments& arguments) {
-  const Orvanta::wpath path = fs::absolute(Orvanta::wpath(Wide(arguments.project)));
+  const Orvanta::wpath path = PathArgument(arguments.project);
   if (fs::exists(path)) {
-    if (app_->YesNoBox(L"The project '" + path.wstring() + L"' exists. Replace it?",
+    if (app_->YesNoBox(L"The project '" + Orvanta::path_to_wstring(path) + L"' exists. Replace it?",
                        Orvanta::MessageBoxIconQuestion) != Orvanta::AnswerYes)
       throw std::runtime_error("the project file '" + arguments.project +
                                "' already exists (answer --yes to replace it)");
@@ -346,7 +350,7 @@ int Session::Report(const Arguments& arguments) {
   WriteReportXml(xml, project->Path(), properties.Results(), units, app_->ReportTitle(),
                  app_->ReportsPath() / app_->ReportStyleSheet());
   if (app_->XSLTEngine() == Orvanta::BaseApplication::XSLTProc &&
-      !fs::exists(app_->EnginePath() / L"xsltproc"))
+      !fs::exists(app_->EnginePath() / "xsltproc"))
     throw std::runtime_error("the report engine is missing: there is no xsltproc in '" +
                              Narrow(app_->EnginePath()) + "'");
   const Orvanta::wpath page = app_->GenerateHTMLReport(xml);
@@ -408,11 +412,11 @@ int Session::CheckVersion(const Arguments&) {
 int Session::Demo(const Arguments& arguments) {
   if (arguments.positional.size() > 1) throw UsageError("demo takes at most one folder");
   const Orvanta::wpath folder =
-      fs::absolute(Orvanta::wpath(Wide(arguments.positional.empty() ? "demo" : arguments.positional[0])));
+      PathArgument(arguments.positional.empty() ? "demo" : arguments.positional[0]);
   if (fs::exists(folder) && !(fs::is_directory(folder) && fs::is_empty(folder)))
     throw std::runtime_error("the demo folder '" + Narrow(folder) + "' is not empty");
   fs::create_directories(folder);
-  const std::string project = Narrow(folder / L"sections.xml");
+  const std::string project = Narrow(folder / "sections.xml");
 
   const auto step = [&](std::vector<std::string> words) {
     std::string shown = "orvanta-sections";
@@ -476,8 +480,8 @@ int Session::Demo(const Arguments& arguments) {
   auto opened = OpenProject(ParseArguments({"list", "--project", project}));
   std::cout << "\nProject:     " << project << "\n"
             << "Backup:      " << Narrow(opened->BackupPath()) << "\n"
-            << "Report:      " << Narrow(app_->CommonAppDataPath() / L"Report.html") << "\n"
-            << "Program log: " << Narrow(app_->CommonAppDataPath() / L"Sections.log") << std::endl;
+            << "Report:      " << Narrow(app_->CommonAppDataPath() / "Report.html") << "\n"
+            << "Program log: " << Narrow(app_->CommonAppDataPath() / "Sections.log") << std::endl;
   return 0;
 }
 

@@ -44,7 +44,7 @@ struct ProjectRecord {
   }
 };
 
-std::string Narrow(const Orvanta::wpath& path) { return Orvanta::wstring_to_string(path.wstring()); }
+std::string Narrow(const Orvanta::wpath& path) { return Orvanta::path_to_string(path); }
 
 }  // namespace
 
@@ -107,7 +107,7 @@ void Project::WriteTo(const Orvanta::wpath& path) const {
     entry.dimensions = section->Dimensions();
     record.sections.push_back(entry);
   }
-  const Orvanta::wpath temporary = path.parent_path() / (path.filename().wstring() + L".new");
+  const Orvanta::wpath temporary = path.parent_path() / Orvanta::wstring_to_path(Orvanta::path_to_wstring(path.filename()) + L".new");
   Orvanta::ofstream out(temporary, std::ios::binary | std::ios::trunc);
   if (!out) throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
   // From here on the temporary file is ours: whatever fails removes it.

@@ -14,6 +14,7 @@ namespace Sections {
 namespace {
 
 std::string Narrow(const std::wstring& text) { return Orvanta::wstring_to_string(text); }
+std::string Narrow(const Orvanta::wpath& path) { return Orvanta::path_to_string(path); }
 
 std::string Number(double value) {
   std::ostringstream text;
@@ -71,12 +72,12 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
   const double scale = largest > 0.0 ? kDrawingSize / largest : 1.0;  // pixels per metre
 
   Orvanta::ofstream out(xml, std::ios::binary | std::ios::trunc);
-  if (!out) throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
+  if (!out) throw std::runtime_error("cannot write the report data '" + Narrow(xml) + "'");
   out.imbue(std::locale::classic());
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<report title=\"" << XmlEscaped(Narrow(title)) << "\" project=\""
-      << XmlEscaped(Narrow(project.wstring())) << "\" units=\"" << units.Name()
-      << "\" stylesheet=\"" << XmlEscaped(Narrow(styleSheet.wstring())) << "\">\n"
+      << XmlEscaped(Narrow(Orvanta::path_to_wstring(project))) << "\" units=\"" << units.Name()
+      << "\" stylesheet=\"" << XmlEscaped(Narrow(Orvanta::path_to_wstring(styleSheet))) << "\">\n"
       << "  <scale pixels-per-metre=\"" << Number(scale) << "\" mm-per-pixel=\""
       << Number(1000.0 / scale) << "\"/>\n";
   for (const SectionProperties& section : results) {
@@ -112,7 +113,7 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
   out << "</report>\n";
   out.close();
   if (out.fail())
-    throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
+    throw std::runtime_error("cannot write the report data '" + Narrow(xml) + "'");
 }
 
 }  // namespace Sections

@@ -15,6 +15,7 @@
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SystemError.hpp"
 #include "orvanta/platform/WideStreams.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -76,8 +77,8 @@ void BaseApplication::CloseProgramLog() {
 
 void BaseApplication::RunApplication(const wpath& project) const {
   // Quoted, so that a path with blanks arrives as one argument.
-  const long code = ShellOpen(L"open", wpath(ApplicationModule().FileName()),
-                              L"\"" + project.wstring() + L"\"", wpath(), 5);
+  const long code = ShellOpen(L"open", wstring_to_path(ApplicationModule().FileName()),
+                              L"\"" + path_to_wstring(project) + L"\"", wpath(), 5);
   if (code > 32) {
     std::wstring text = OrvantaDLL::Instance()->LoadStringW(1529);
     ReplaceTag(text, L"<App/>", Name());

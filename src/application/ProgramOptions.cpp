@@ -156,10 +156,10 @@ bool BaseApplication::SaveUserOptions() const {
   const wpath file = ConfigFile();
   // Written beside the old file, then renamed over it: a failed write leaves
   // the previous options whole.
-  const wpath temporary = file.parent_path() / (file.filename().wstring() + L".new");
+  const wpath temporary = file.parent_path() / wstring_to_path(path_to_wstring(file.filename()) + L".new");
   ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
   if (!out) return false;
-  Log() << L"Saving configuration file: " << file.wstring() << L'\n'
+  Log() << L"Saving configuration file: " << path_to_wstring(file) << L'\n'
         << L"Writing to XML archive" << L'\n';
   bool written = false;
   try {
@@ -192,7 +192,7 @@ bool BaseApplication::LoadUserOptions(bool silent) {
     outcome->InsertLeaf(new LeafMessage(LibraryText(2041), Message::Warning));
   } else {
     try {
-      Log() << L"Loading configuration file: " << file.wstring() << L'\n'
+      Log() << L"Loading configuration file: " << path_to_wstring(file) << L'\n'
             << L"Reading from XML archive" << L'\n';
       {
         XmlInputArchive archive(in, boost::archive::no_header);
@@ -201,7 +201,7 @@ bool BaseApplication::LoadUserOptions(bool silent) {
       }
       Log() << L"Finished reading archive" << L'\n' << L'\n';
       std::wstring text = LibraryText(2039);
-      ReplaceTag(text, L"<Path/>", file.wstring());
+      ReplaceTag(text, L"<Path/>", path_to_wstring(file));
       outcome->InsertLeaf(new LeafMessage(text, Message::Information));
       loaded = true;
     } catch (const std::exception& error) {

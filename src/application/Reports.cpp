@@ -10,16 +10,17 @@
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
 namespace fs = boost::filesystem;
 
-std::wstring Quoted(const wpath& path) { return L"\"" + path.wstring() + L"\""; }
+std::wstring Quoted(const wpath& path) { return L"\"" + path_to_wstring(path) + L"\""; }
 
 std::wstring ForwardSlashes(const wpath& path) {
-  return boost::algorithm::replace_all_copy(path.wstring(), L"\\", L"/");
+  return boost::algorithm::replace_all_copy(path_to_wstring(path), L"\\", L"/");
 }
 
 // Windows engines end in ".exe"; elsewhere they have no extension.
@@ -35,10 +36,10 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
 }
 
 wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) const {
-  if (!fs::exists(xml)) throw ReportGenerationError(xml.wstring());
-  if (!fs::exists(xsl)) throw ReportGenerationError(xsl.wstring());
+  if (!fs::exists(xml)) throw ReportGenerationError(path_to_wstring(xml));
+  if (!fs::exists(xsl)) throw ReportGenerationError(path_to_wstring(xsl));
   BroadcastCompositeMessage(OrvantaDLL::Instance()->LoadStringW(2020), true);
-  const wpath html = CommonAppDataPath() / L"Report.html";
+  const wpath html = CommonAppDataPath() / "Report.html";
   if (fs::exists(html)) fs::remove(html);
   switch (XSLTEngine()) {
     case MSXML:
@@ -57,7 +58,7 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
   wofstream page;
   page.imbue(std::locale(std::locale::classic(), new fs::detail::utf8_codecvt_facet));
   page.open(html, std::ios::out | std::ios::binary | std::ios::trunc);
-  if (!page) throw ReportGenerationError(html.wstring());
+  if (!page) throw ReportGenerationError(path_to_wstring(html));
   const std::wstring domDocument = L"Msxml2.DOMDocument.6.0";
   const std::wstring lines[] = {
       L"<html>",
@@ -89,7 +90,7 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
     first = false;
   }
   page.close();
-  if (!page) throw ReportGenerationError(html.wstring());
+  if (!page) throw ReportGenerationError(path_to_wstring(html));
   return html;
 }
 
@@ -109,10 +110,10 @@ wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
 wpath BaseApplication::RunEngine(const std::wstring& engine, const std::wstring& parameters,
                                  const wpath& html) const {
   const wpath folder = EnginePath();
-  const wpath exe = folder / engine;
-  if (!fs::exists(exe)) throw ReportGenerationError(exe.wstring());
+  const wpath exe = folder / wstring_to_path(engine);
+  if (!fs::exists(exe)) throw ReportGenerationError(path_to_wstring(exe));
   std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
-  ReplaceTag(text, L"<Directory/>", folder.wstring());
+  ReplaceTag(text, L"<Directory/>", path_to_wstring(folder));
   ReplaceTag(text, L"<Exe/>", engine);
   ReplaceTag(text, L"<Params/>", parameters);
   BroadcastInformationMessage(text, true);

@@ -50,7 +50,7 @@ BaseDocument::NameInUseError::~NameInUseError() = default;
 BaseDocument::CannotOpenItemError::CannotOpenItemError(const wpath& path,
                                                        const std::wstring& reason)
     : Error(LibraryText(1880)) {
-  Replace(L"<Path/>", path.wstring());
+  Replace(L"<Path/>", path_to_wstring(path));
   Replace(L"<Reason/>", reason);
 }
 BaseDocument::CannotOpenItemError::~CannotOpenItemError() = default;
@@ -86,7 +86,7 @@ BaseDocument::BaseDocument(const wpath& path, bool notification)
   names_.reset(new detail::ItemNameIndex);
   if (notification_) {
     std::wstring text = LibraryText(1950);
-    ReplaceTag(text, L"<Path/>", path_.wstring());
+    ReplaceTag(text, L"<Path/>", path_to_wstring(path_));
     BroadcastInformationMessage(text, false);
   }
 }
@@ -108,7 +108,7 @@ BaseDocument::~BaseDocument() {
   if (!notification_) return;
   try {
     std::wstring text = LibraryText(path_.empty() ? 1952 : 1951);
-    ReplaceTag(text, L"<Path/>", path_.wstring());
+    ReplaceTag(text, L"<Path/>", path_to_wstring(path_));
     Hub().Broadcast(new CompositeMessage(text), true);
   } catch (...) {
     // A destructor reports what it can and never throws.
@@ -187,7 +187,7 @@ void BaseDocument::Announce(const std::wstring& text) const {
 void BaseDocument::AnnouncePath(unsigned int id, const wpath& path) const {
   if (!notification_) return;
   std::wstring text = LibraryText(id);
-  ReplaceTag(text, L"<Path/>", path.wstring());
+  ReplaceTag(text, L"<Path/>", path_to_wstring(path));
   Announce(text);
 }
 
@@ -224,7 +224,7 @@ void BaseDocument::SaveCopyAs(const wpath& path) const {
 wpath BaseDocument::BackupPath() const {
   if (path_.empty()) throw NoPathError();
   wpath backup = path_;
-  backup.replace_extension(string_to_wstring(SharedProgramOptions::BackupExtension()));
+  backup.replace_extension(string_to_path(SharedProgramOptions::BackupExtension()));
   return backup;
 }
 

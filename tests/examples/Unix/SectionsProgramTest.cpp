@@ -3,6 +3,7 @@
 // leaves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -283,6 +284,25 @@ TEST_F(SectionsProgram, MissingOrCorruptProjectIsReportedAndNeverRewritten) {
   EXPECT_EQ(missing.code, 1);
   EXPECT_NE(missing.err.find("'absent.xml' does not exist"), std::string::npos);
   EXPECT_FALSE(fs::exists(Work() / "absent.xml"));
+}
+
+// Any byte string is a file name here: names that are not UTF-8 open and are
+// created exactly as given, whatever the locale.
+TEST_F(SectionsProgram, FileNamesThatAreNotUtf8AreKeptByteForByte) {
+  environment_.Set("LC_ALL", "C");
+  MakeProject();
+  fs::copy_file(Project(), Work() / "caf\xE9.xml");
+  const Outcome list = Succeed({"list", "--project", "caf\xE9.xml"});
+  EXPECT_NE(list.out.find("3 section(s)"), std::string::npos);
+
+  Succeed({"new", "--project", "na\xEFve.xml"});
+  Succeed({"add", "square", "--width", "1 m", "--project", "na\xEFve.xml"});
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Work())) names.push_back(entry.path().filename().native());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::string>{"caf\xE9.xml", "na\xEFve.bak", "na\xEFve.xml", "sections.bak",
+                                      "sections.xml"}),
+            names);
 }
 
 TEST_F(SectionsProgram, CheckVersionShowsTheDownloadErrorCleanly) {
