@@ -3,9 +3,14 @@
 // calls the system directly. Internal to the platform layer.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include <boost/system/error_code.hpp>
+
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/Types.hpp"
 
 namespace Orvanta {
@@ -55,7 +60,50 @@ int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,
 std::wstring LastErrorText();
 
 bool IsFileReadOnly(const wpath& file);
+// Changes the file itself, never what a link names (a link is refused).
 void SetFileReadOnly(const wpath& file, bool readOnly);
+
+// Files by the system's own handle: a descriptor on POSIX, a HANDLE on Windows.
+typedef std::intptr_t FileHandle;
+constexpr FileHandle kNoFile = -1;
+
+// A regular file, for reading; anything else is refused without waiting for it.
+// kNoFile, with `error` set, when it cannot be opened.
+FileHandle OpenForReading(const wpath& file, boost::system::error_code& error);
+// A regular file of its own at `file` (created when missing, never a link nor
+// through one), for writing at its end (`append`) or emptied first.
+FileHandle OpenForLogging(const wpath& file, bool append, boost::system::error_code& error);
+// The count read (0 at the end of the file), or -1 with `error` set.
+long long ReadFile(FileHandle file, void* data, std::size_t size, boost::system::error_code& error);
+// Writes all of `data`; false, with `error` set, otherwise.
+bool WriteFile(FileHandle file, const void* data, std::size_t size, boost::system::error_code& error);
+// Moves to `offset` from the start (0), the current position (1) or the end
+// (2); the new position, or -1 with `error` set.
+long long SeekFile(FileHandle file, long long offset, int origin, boost::system::error_code& error);
+FileStamp StampOf(FileHandle file);
+void CloseFile(FileHandle file) noexcept;
+
+// One replacement of a file by SafeFileWriter (see SafeFileWriter.hpp for
+// what it must guarantee).
+struct Replacement {
+  wpath target;                 // the file replaced (links followed)
+  wpath temporary;              // the temporary file beside it
+  FileHandle file = kNoFile;    // the temporary file, open for writing
+  FileHandle lock = kNoFile;    // the old target, locked; kNoFile when there is none
+  FileHandle folder = kNoFile;  // the folder of both, where the system needs it
+  FileStamp temporaryStamp;     // which file the temporary is, to remove only it
+  bool renamed = false;
+};
+// Locks and checks the target and creates the temporary file; throws
+// boost::filesystem::filesystem_error, leaving nothing behind, when the target
+// may not be replaced or is not the version `expected` (when given).
+void BeginReplacement(Replacement& replacement, const wpath& target, const FileStamp* expected);
+// The temporary file's content, written by the caller, to the disk and in
+// place of the target; returns the new file's stamp. Throws filesystem_error,
+// the target as it was, when it fails.
+FileStamp CommitReplacement(Replacement& replacement);
+// Removes the temporary file unless it was renamed, and lets go of everything.
+void EndReplacement(Replacement& replacement) noexcept;
 
 bool ComInitialize(unsigned long flags);
 void ComUninitialize() noexcept;
