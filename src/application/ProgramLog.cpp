@@ -1,9 +1,7 @@
 // BaseApplication: the program log and starting a second instance.
 #include <boost/date_time/posix_time/posix_time.hpp>
-#include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <iostream>
-#include <locale>
 #include <utility>
 
 #include "orvanta/application/BaseApplication.hpp"
@@ -23,9 +21,11 @@ namespace {
 const std::wstring kHyphens(44, L'-');
 
 // The log file stream, alive until the process ends: the standard wide log
-// stream writes into its buffer, possibly from other static destructors.
-wofstream& LogStream() {
-  static auto* stream = new wofstream;
+// stream writes into its buffer, possibly from other static destructors. It
+// writes UTF-8 into a regular file of its own: a link planted at the log's
+// name is refused, never written through.
+LogFileStream& LogStream() {
+  static auto* stream = new LogFileStream;
   return *stream;
 }
 
@@ -47,12 +47,18 @@ std::wstring TimedText(unsigned int id) {
 
 void BaseApplication::CreateProgramLog(const wpath& file) {
   wpath writable = file;
-  if (boost::filesystem::exists(writable) && IsFileReadOnly(writable)) MakeFileReadWrite(writable);
+  // The file's own permission, never that of a file a link names (a link is
+  // refused, and then cannot be opened below either).
+  boost::system::error_code notFound;
+  if (boost::filesystem::exists(writable, notFound) && IsFileReadOnly(writable)) {
+    try {
+      MakeFileReadWrite(writable);
+    } catch (const std::exception&) {
+    }
+  }
 
-  wofstream& log = LogStream();
+  LogFileStream& log = LogStream();
   if (log.is_open()) log.close();
-  log.clear();
-  log.imbue(std::locale(std::locale::classic(), new boost::filesystem::detail::utf8_codecvt_facet));
   // Binary: the same bytes, line ends included, on every system.
   log.open(file, std::ios::out | std::ios::binary |
                      (AppendToLog() ? std::ios::app : std::ios::trunc));

@@ -1,14 +1,12 @@
 // BaseApplication: HTML reports through the XSLT engines.
 #include <boost/algorithm/string/replace.hpp>
-#include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
 #include <boost/filesystem/operations.hpp>
-#include <locale>
 
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
-#include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
@@ -55,10 +53,6 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) co
 
 wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
                                        const wpath& html) const {
-  wofstream page;
-  page.imbue(std::locale(std::locale::classic(), new fs::detail::utf8_codecvt_facet));
-  page.open(html, std::ios::out | std::ios::binary | std::ios::trunc);
-  if (!page) throw ReportGenerationError(path_to_wstring(html));
   const std::wstring domDocument = L"Msxml2.DOMDocument.6.0";
   const std::wstring lines[] = {
       L"<html>",
@@ -83,14 +77,17 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
       L"\t</body>",
       L"</html>",
   };
-  bool first = true;
-  for (const std::wstring& line : lines) {
-    if (!first) page << L'\n';
-    page << line;
-    first = false;
+  std::wstring text;
+  for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
+  // Through the careful writer: a page that cannot be written (a full disk,
+  // a folder or a FIFO in its place) is reported and leaves nothing behind.
+  try {
+    SafeFileWriter page(html);
+    page.Stream() << wstring_to_string(text);
+    page.Commit();
+  } catch (const std::exception&) {
+    throw ReportGenerationError(path_to_wstring(html));
   }
-  page.close();
-  if (!page) throw ReportGenerationError(path_to_wstring(html));
   return html;
 }
 

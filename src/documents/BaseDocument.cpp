@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include <boost/filesystem/exception.hpp>
 #include <boost/filesystem/operations.hpp>
+#include <iostream>
 
 #include "ItemNameIndex.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
@@ -13,7 +15,10 @@
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
+#include "orvanta/platform/WideStreams.hpp"
 
 namespace Orvanta {
 namespace {
@@ -232,8 +237,26 @@ void BaseDocument::Backup() const {
   if (path_.empty()) return;
   try {
     const wpath backup = BackupPath();
-    if (boost::filesystem::exists(backup)) boost::filesystem::remove(backup);
-    boost::filesystem::copy_file(path_, backup);
+    boost::system::error_code notBoth;
+    if (backup == path_ || boost::filesystem::equivalent(backup, path_, notBoth)) {
+      // A project named like a backup (rescue.bak), or a backup extension
+      // that is the project's own: copying it onto itself would destroy it.
+      UseUtf8WideStandardStream(std::wclog);
+      std::wclog << L"No backup made: the backup of '" << path_to_wstring(path_)
+                 << L"' would be the project file itself" << std::endl;
+      return;
+    }
+    // The old backup stays until the new one is whole.
+    InputFile in(path_);
+    if (!in.is_open())
+      throw boost::filesystem::filesystem_error("Cannot read the project", path_, in.Error());
+    SafeFileWriter out(backup);
+    std::vector<char> buffer(64 * 1024);
+    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
+      out.Stream().write(buffer.data(), in.gcount());
+    if (in.Error())
+      throw boost::filesystem::filesystem_error("Cannot read the project", path_, in.Error());
+    out.Commit();
     AnnouncePath(1955, backup);
   } catch (const std::exception& error) {
     Hub().Broadcast(new LeafMessage(string_to_wstring(error.what()), Message::Error), true);

@@ -157,10 +157,13 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // Program options.
   void ResetUserOptions();
   // Reads ConfigFile(); true when read. Broadcasts a composite message of the
-  // outcome unless `silent`.
+  // outcome unless `silent`. Anything but a regular file (a folder, a FIFO,
+  // which is never waited for) is "not found" (text 2041).
   bool LoadUserOptions(bool silent);
-  // Writes ConfigFile() (to a temporary file first, then renamed over the old
-  // one); false, with no message, when it cannot be written.
+  // Writes ConfigFile() through SafeFileWriter (the old file stays whole until
+  // the new one is); false when it cannot be written (a full disk, a
+  // read-only file, a folder), and then nothing is written anywhere: no
+  // message, no line in the log.
   bool SaveUserOptions() const;
   // Raises ProgramOptionsChanged with this application (owned by a shared
   // pointer).
@@ -266,7 +269,9 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
   // Program log: the standard wide log stream goes into `file` from now on.
   // Reports "Could not open the error log" on the standard wide error stream
-  // when the file cannot be opened, and goes on without it.
+  // when the file cannot be opened, and goes on without it. The log is a
+  // regular file of its own (LogFileStream): a symbolic link at its name is
+  // refused and neither the link nor what it names is changed.
   void CreateProgramLog(const wpath& file);
   // Writes the closing lines if the log is open.
   void CloseProgramLog();
