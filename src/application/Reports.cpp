@@ -114,9 +114,11 @@ wpath BaseApplication::RunEngine(const std::wstring& engine, const std::wstring&
   ReplaceTag(text, L"<Exe/>", engine);
   ReplaceTag(text, L"<Params/>", parameters);
   BroadcastInformationMessage(text, true);
-  const long code = ShellOpen(L"open", exe, parameters, folder, 0);
+  const long code = StartProgram(exe, parameters, folder, 0, reportEngine_);
   if (code <= 32) throw ReportEngineError(code);
   return html;
 }
+
+int BaseApplication::WaitForReportEngine() const { return reportEngine_.Wait(); }
 
 }  // namespace Orvanta

@@ -42,6 +42,13 @@ long ShellFolderPath(int csidl, wpath& folder);
 long ShellOpen(const std::wstring& verb, const wpath& file,
                const std::wstring& parameters, const wpath& directory,
                int showCommand);
+// Starts a program (never opens a document) as ShellOpen does; on success
+// `watch` receives what WaitForProgram waits on.
+long StartProgram(const wpath& program, const std::wstring& parameters, const wpath& directory,
+                  int showCommand, std::intptr_t& watch);
+// The program's exit code, -1 when it did not exit normally; lets go of `watch`.
+int WaitForProgram(std::intptr_t watch);
+void ForgetProgram(std::intptr_t watch) noexcept;
 
 // Starts playing sound resource `id` of `module` (nullptr: the library), whose
 // wave file is `wave`, without waiting; does nothing where the system has no

@@ -32,6 +32,7 @@
 #include "orvanta/platform/ApplicationModule.hpp"
 #include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/Export.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/Types.hpp"
 #include "orvanta/quantities/Units.hpp"
 
@@ -236,7 +237,9 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // Reports. The page is CommonAppDataPath() / "Report.html"; an old page is
   // removed first. Each throws ReportGenerationError naming a missing input
   // file or engine, and ReportEngineError when the engine cannot be started.
-  // The engines run without being waited for: the page appears when they end.
+  // The engines run without being waited for: the page appears when they end
+  // (WaitForReportEngine waits for that). An engine that is not a program
+  // (on POSIX: has no execute permission bit) gives ReportEngineError(11).
 
   // GenerateHTMLReport(xml, ReportTransform(xml)).
   wpath GenerateHTMLReport(const wpath& xml) const;
@@ -250,6 +253,12 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // EnginePath() / "xsltproc" (".exe" on Windows).
   wpath CallLibXSLTEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
 
+  // Waits until the engine started by this application's last external-engine
+  // report has ended, and returns its exit code (0: it succeeded); -1 at once
+  // when there is none to wait for (the MSXML route, or waited for already),
+  // and -1 when it did not end normally. Beyond the reports' own protocol,
+  // which leaves waiting to the host.
+  int WaitForReportEngine() const;
   // Reads LatestVersionPath() and broadcasts "The latest release of this
   // program is version <Version/>" (after any download error message).
   void BroadcastLatestVersion() const;
@@ -294,6 +303,7 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
   boost::shared_ptr<BaseDocument> document_;
   boost::shared_ptr<DocumentLibrary> manuals_;
+  mutable StartedProgram reportEngine_;
   std::wstring hostText_;
   std::wstring helpFileName_;
   std::wstring configFileName_;

@@ -13,6 +13,7 @@
 // program has been started; it never waits for it to end and leaves no zombie.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "orvanta/platform/Export.hpp"
@@ -36,5 +37,37 @@ enum ShellOpenError : long {
 ORVANTA_API long ShellOpen(const std::wstring& verb, const wpath& file,
                            const std::wstring& parameters, const wpath& directory,
                            int showCommand);
+
+// A program started by StartProgram, whose end its starter may wait for.
+// Destroying it does not wait: the program runs on, and leaves no zombie.
+class ORVANTA_API StartedProgram {
+ public:
+  StartedProgram() = default;
+  ~StartedProgram();
+  StartedProgram(StartedProgram&& other) noexcept;
+  StartedProgram& operator=(StartedProgram&& other) noexcept;
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  // Whether there is a program to wait for.
+  bool IsWaitable() const { return watch_ != -1; }
+  // Waits until the program has ended and returns its exit code; -1 when it
+  // did not end normally (a signal killed it) or there is nothing to wait for.
+  // A program is waited for once.
+  int Wait();
+
+ private:
+  friend ORVANTA_API long StartProgram(const wpath&, const std::wstring&, const wpath&, int,
+                                       StartedProgram&);
+  std::intptr_t watch_ = -1;
+};
+
+// Starts `program` as ShellOpen starts a program, never waiting for it, and
+// lets the caller wait for its end through `started`. Only a program is
+// started: a file that is not one (on POSIX, without an execute permission
+// bit) gives ShellOpenBadFormat. The codes are ShellOpen's; `started` is
+// replaced (the program it stood for is forgotten, not waited for).
+ORVANTA_API long StartProgram(const wpath& program, const std::wstring& parameters,
+                              const wpath& directory, int showCommand, StartedProgram& started);
 
 }  // namespace Orvanta
