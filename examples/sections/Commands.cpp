@@ -1,9 +1,7 @@
 #include "Commands.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <iostream>
-#include <thread>
 
 #include <boost/filesystem/operations.hpp>
 #include <boost/make_shared.hpp>
@@ -72,20 +70,6 @@ int ParseLevel(const std::string& name, const std::string& value, int highest) {
   if (value.size() == 1 && value[0] >= '0' && value[0] <= '0' + highest) return value[0] - '0';
   throw UsageError("option " + name + " takes a number from 0 to " + std::to_string(highest) +
                    ", not '" + value + "'");
-}
-
-// Waits up to ten seconds for the engine to finish the page: it exists and
-// its size has stopped changing.
-bool WaitForPage(const Orvanta::wpath& page) {
-  boost::uintmax_t lastSize = 0;
-  for (int i = 0; i < 100; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    boost::system::error_code error;
-    const boost::uintmax_t size = fs::file_size(page, error);
-    if (!error && size > 0 && size == lastSize) return true;
-    if (!error) lastSize = size;
-  }
-  return fs::exists(page) && lastSize > 0;
 }
 
 }  // namespace
@@ -356,8 +340,15 @@ int Session::Report(const Arguments& arguments) {
   const Orvanta::wpath page = app_->GenerateHTMLReport(xml);
   if (page.empty())
     throw std::runtime_error("the xslt_engine option names no engine this program can run");
-  if (app_->XSLTEngine() != Orvanta::BaseApplication::MSXML && !WaitForPage(page))
-    throw std::runtime_error("the report engine did not write '" + Narrow(page) + "'");
+  if (app_->XSLTEngine() != Orvanta::BaseApplication::MSXML) {
+    // The page is there when the engine has ended, and only if it succeeded.
+    const int code = app_->WaitForReportEngine();
+    if (code != 0)
+      throw std::runtime_error("the report engine failed (exit code " + std::to_string(code) +
+                               ") and wrote no report");
+    if (!fs::is_regular_file(page))
+      throw std::runtime_error("the report engine did not write '" + Narrow(page) + "'");
+  }
   std::cout << "Report: " << Narrow(page) << std::endl;
   return 0;
 }
