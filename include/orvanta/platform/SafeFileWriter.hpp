@@ -48,6 +48,9 @@
 //   thread wait for each other for ever: commit or destroy the first.
 // - Durability on the disk is what fsync gives; a failure to write the folder
 //   to the disk after the rename is not reported (the new file is in place).
+//   On Windows the folder is not flushed; the rename is made write-through.
+// - A writer that is killed leaves its temporary file behind (the target is
+//   whole); nothing removes it later.
 //
 // Errors are boost::filesystem::filesystem_error naming the target, with a
 // system error or a FileError as its code. The destructor never throws.
