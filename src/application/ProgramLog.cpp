@@ -12,8 +12,8 @@
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SystemError.hpp"
-#include "orvanta/platform/WideStreams.hpp"
 #include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/WideStreams.hpp"
 
 namespace Orvanta {
 namespace {

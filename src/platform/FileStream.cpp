@@ -57,7 +57,15 @@ boost::system::error_code InputFile::Error() const {
 
 FileStamp InputFile::Stamp() const { return stamp_; }
 
-LogFileStream::LogFileStream() : std::wostream(nullptr) { setstate(std::ios_base::badbit); }
+// The text buffer lives as long as the stream, so that a stream given it
+// (std::wclog) never holds a dangling buffer: closed, it writes nothing.
+LogFileStream::LogFileStream()
+    : std::wostream(nullptr),
+      file_(new detail::FileBuffer(sys::kNoFile, detail::FileBuffer::Writing, true)),
+      text_(new detail::Utf8Bridge(file_.get())) {
+  rdbuf(text_.get());
+  setstate(std::ios_base::badbit);
+}
 
 LogFileStream::~LogFileStream() { close(); }
 
@@ -67,21 +75,20 @@ void LogFileStream::open(const wpath& file, std::ios_base::openmode mode) {
   const sys::FileHandle handle =
       sys::OpenForLogging(file, (mode & std::ios_base::app) != 0, error);
   if (handle == sys::kNoFile) return;
-  file_.reset(new detail::FileBuffer(handle, detail::FileBuffer::Writing, true));
-  text_.reset(new detail::Utf8Bridge(file_.get()));
-  rdbuf(text_.get());
+  std::unique_ptr<detail::FileBuffer> opened(
+      new detail::FileBuffer(handle, detail::FileBuffer::Writing, true));
+  static_cast<detail::Utf8Bridge&>(*text_).Retarget(opened.get());
+  file_ = std::move(opened);
   clear();
 }
 
-bool LogFileStream::is_open() const { return file_ != nullptr; }
+bool LogFileStream::is_open() const { return file_->Handle() != sys::kNoFile; }
 
 void LogFileStream::close() {
-  if (!file_) return;
+  if (!is_open()) return;
   flush();
-  rdbuf(nullptr);
+  file_->Close();
   setstate(std::ios_base::badbit);
-  text_.reset();
-  file_.reset();
 }
 
 }  // namespace Orvanta

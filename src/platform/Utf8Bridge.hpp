@@ -17,6 +17,12 @@ class Utf8Bridge : public std::wstreambuf {
  public:
   explicit Utf8Bridge(std::streambuf* target) : target_(target) {}
 
+  // Writes into `target` from now on.
+  void Retarget(std::streambuf* target) {
+    target_ = target;
+    pendingHigh_ = 0;
+  }
+
  protected:
   int_type overflow(int_type c) override {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);

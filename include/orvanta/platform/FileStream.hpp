@@ -111,7 +111,7 @@ class ORVANTA_API InputFile : public std::istream {
 // changed through it), and so is anything but a regular file, without
 // waiting for it. The stream is failed and is_open() false when it did not
 // open. Its buffer may be given to another stream (std::wclog); it stays
-// valid until the stream is closed or destroyed.
+// valid until the stream is destroyed (writing nothing while it is closed).
 class ORVANTA_API LogFileStream : public std::wostream {
  public:
   LogFileStream();
