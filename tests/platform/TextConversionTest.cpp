@@ -100,7 +100,7 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
     SCOPED_TRACE(name);
     const std::wstring text = path_to_wstring(string_to_path(name));
     EXPECT_EQ(name, path_to_string(wstring_to_path(text)));
-    EXPECT_EQ(name, wstring_to_path(text).native());
+    EXPECT_TRUE(string_to_path(name) == wstring_to_path(text));
   }
   // Shown as text, an undecodable byte is U+FFFD like any malformed text.
   EXPECT_EQ("caf\xEF\xBF\xBD.xml", wstring_to_string(path_to_wstring(wpath("caf\xE9.xml"))));
