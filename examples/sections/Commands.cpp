@@ -1,9 +1,7 @@
 #include "Commands.hpp"
 
 #include <algorithm>
-#include <chrono>
 #include <iostream>
-#include <thread>
 
 #include <boost/filesystem/operations.hpp>
 #include <boost/make_shared.hpp>
@@ -23,7 +21,11 @@ namespace fs = boost::filesystem;
 
 std::wstring Wide(const std::string& text) { return Orvanta::string_to_wstring(text); }
 std::string Narrow(const std::wstring& text) { return Orvanta::wstring_to_string(text); }
-std::string Narrow(const Orvanta::wpath& path) { return Narrow(path.wstring()); }
+// File names go between the command line and the system as the bytes they are.
+std::string Narrow(const Orvanta::wpath& path) { return Orvanta::path_to_string(path); }
+Orvanta::wpath PathArgument(const std::string& name) {
+  return fs::absolute(Orvanta::string_to_path(name));
+}
 
 const char* const kValueOptions[] = {"--breadth", "--depth", "--diameter", "--width", "--by"};
 
@@ -68,20 +70,6 @@ int ParseLevel(const std::string& name, const std::string& value, int highest) {
   if (value.size() == 1 && value[0] >= '0' && value[0] <= '0' + highest) return value[0] - '0';
   throw UsageError("option " + name + " takes a number from 0 to " + std::to_string(highest) +
                    ", not '" + value + "'");
-}
-
-// Waits up to ten seconds for the engine to finish the page: it exists and
-// its size has stopped changing.
-bool WaitForPage(const Orvanta::wpath& page) {
-  boost::uintmax_t lastSize = 0;
-  for (int i = 0; i < 100; ++i) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    boost::system::error_code error;
-    const boost::uintmax_t size = fs::file_size(page, error);
-    if (!error && size > 0 && size == lastSize) return true;
-    if (!error) lastSize = size;
-  }
-  return fs::exists(page) && lastSize > 0;
 }
 
 }  // namespace
@@ -203,7 +191,7 @@ int Session::Run(const Arguments& arguments) {
 }
 
 boost::shared_ptr<Project> Session::OpenProject(const Arguments& arguments) {
-  const Orvanta::wpath path = fs::absolute(Orvanta::wpath(Wide(arguments.project)));
+  const Orvanta::wpath path = PathArgument(arguments.project);
   if (auto current = app_->CurrentProject())
     if (current->Path() == path) return current;
   if (!fs::exists(path))
@@ -245,9 +233,9 @@ boost::shared_ptr<SectionItem> Session::NamedSection(const Arguments& arguments)
 }
 
 int Session::New(const Arguments& arguments) {
-  const Orvanta::wpath path = fs::absolute(Orvanta::wpath(Wide(arguments.project)));
+  const Orvanta::wpath path = PathArgument(arguments.project);
   if (fs::exists(path)) {
-    if (app_->YesNoBox(L"The project '" + path.wstring() + L"' exists. Replace it?",
+    if (app_->YesNoBox(L"The project '" + Orvanta::path_to_wstring(path) + L"' exists. Replace it?",
                        Orvanta::MessageBoxIconQuestion) != Orvanta::AnswerYes)
       throw std::runtime_error("the project file '" + arguments.project +
                                "' already exists (answer --yes to replace it)");
@@ -346,14 +334,21 @@ int Session::Report(const Arguments& arguments) {
   WriteReportXml(xml, project->Path(), properties.Results(), units, app_->ReportTitle(),
                  app_->ReportsPath() / app_->ReportStyleSheet());
   if (app_->XSLTEngine() == Orvanta::BaseApplication::XSLTProc &&
-      !fs::exists(app_->EnginePath() / L"xsltproc"))
+      !fs::exists(app_->EnginePath() / "xsltproc"))
     throw std::runtime_error("the report engine is missing: there is no xsltproc in '" +
                              Narrow(app_->EnginePath()) + "'");
   const Orvanta::wpath page = app_->GenerateHTMLReport(xml);
   if (page.empty())
     throw std::runtime_error("the xslt_engine option names no engine this program can run");
-  if (app_->XSLTEngine() != Orvanta::BaseApplication::MSXML && !WaitForPage(page))
-    throw std::runtime_error("the report engine did not write '" + Narrow(page) + "'");
+  if (app_->XSLTEngine() != Orvanta::BaseApplication::MSXML) {
+    // The page is there when the engine has ended, and only if it succeeded.
+    const int code = app_->WaitForReportEngine();
+    if (code != 0)
+      throw std::runtime_error("the report engine failed (exit code " + std::to_string(code) +
+                               ") and wrote no report");
+    if (!fs::is_regular_file(page))
+      throw std::runtime_error("the report engine did not write '" + Narrow(page) + "'");
+  }
   std::cout << "Report: " << Narrow(page) << std::endl;
   return 0;
 }
@@ -408,11 +403,11 @@ int Session::CheckVersion(const Arguments&) {
 int Session::Demo(const Arguments& arguments) {
   if (arguments.positional.size() > 1) throw UsageError("demo takes at most one folder");
   const Orvanta::wpath folder =
-      fs::absolute(Orvanta::wpath(Wide(arguments.positional.empty() ? "demo" : arguments.positional[0])));
+      PathArgument(arguments.positional.empty() ? "demo" : arguments.positional[0]);
   if (fs::exists(folder) && !(fs::is_directory(folder) && fs::is_empty(folder)))
     throw std::runtime_error("the demo folder '" + Narrow(folder) + "' is not empty");
   fs::create_directories(folder);
-  const std::string project = Narrow(folder / L"sections.xml");
+  const std::string project = Narrow(folder / "sections.xml");
 
   const auto step = [&](std::vector<std::string> words) {
     std::string shown = "orvanta-sections";
@@ -476,8 +471,8 @@ int Session::Demo(const Arguments& arguments) {
   auto opened = OpenProject(ParseArguments({"list", "--project", project}));
   std::cout << "\nProject:     " << project << "\n"
             << "Backup:      " << Narrow(opened->BackupPath()) << "\n"
-            << "Report:      " << Narrow(app_->CommonAppDataPath() / L"Report.html") << "\n"
-            << "Program log: " << Narrow(app_->CommonAppDataPath() / L"Sections.log") << std::endl;
+            << "Report:      " << Narrow(app_->CommonAppDataPath() / "Report.html") << "\n"
+            << "Program log: " << Narrow(app_->CommonAppDataPath() / "Sections.log") << std::endl;
   return 0;
 }
 

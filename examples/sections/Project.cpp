@@ -1,24 +1,26 @@
 #include "Project.hpp"
 
+#include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include <boost/archive/archive_exception.hpp>
 #include <boost/archive/xml_oarchive.hpp>
-#include <boost/filesystem/operations.hpp>
+#include <boost/filesystem/exception.hpp>
 #include <boost/serialization/nvp.hpp>
 #include <boost/serialization/string.hpp>
+#include <boost/serialization/tracking.hpp>
 #include <boost/serialization/vector.hpp>
 
 #include <orvanta/frame/XmlInputArchive.hpp>
+#include <orvanta/platform/FileStream.hpp>
+#include <orvanta/platform/SafeFileWriter.hpp>
 #include <orvanta/platform/TextConversion.hpp>
-#include "orvanta/platform/FileStream.hpp"
 
 namespace Sections {
 namespace {
-
-namespace fs = boost::filesystem;
 
 // One section as the file holds it: its factory id, its name and its
 // dimensions in the order of the class's DimensionNames().
@@ -44,9 +46,24 @@ struct ProjectRecord {
   }
 };
 
-std::string Narrow(const Orvanta::wpath& path) { return Orvanta::wstring_to_string(path.wstring()); }
+std::string Narrow(const Orvanta::wpath& path) { return Orvanta::path_to_string(path); }
+
+// XML 1.0 cannot carry the C0 control characters (not even as references),
+// so a name holding one could never be written into a report.
+bool HoldsControlCharacter(const std::wstring& text) {
+  for (const wchar_t c : text)
+    if (c < 0x20) return true;
+  return false;
+}
 
 }  // namespace
+}  // namespace Sections
+
+// A section record is never pointed to: the archive may move it, so a file's
+// sections take memory as they are read, not as many as the file claims.
+BOOST_CLASS_TRACKING(Sections::SectionRecord, boost::serialization::track_never)
+
+namespace Sections {
 
 Project::Project() : BaseDocument(true) {}
 
@@ -54,8 +71,11 @@ Project::Project(const Orvanta::wpath& path) : BaseDocument(path, true) { ReadFr
 
 void Project::ReadFrom(const Orvanta::wpath& path) {
   ProjectRecord record;
-  Orvanta::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read the project file '" + Narrow(path) + "'");
+  // A regular file only: a FIFO in its place is refused, never waited for.
+  Orvanta::InputFile in(path);
+  if (!in.is_open())
+    throw std::runtime_error("cannot read the project file '" + Narrow(path) +
+                             "': " + in.Error().message());
   try {
     Orvanta::XmlInputArchive archive(in);
     archive >> boost::serialization::make_nvp("project", record);
@@ -73,16 +93,17 @@ void Project::ReadFrom(const Orvanta::wpath& path) {
 
   // Every section is made and checked before the document changes.
   std::vector<boost::shared_ptr<SectionItem>> sections;
-  std::vector<std::wstring> names;
+  std::unordered_set<std::wstring> names;
   for (const SectionRecord& entry : record.sections) {
     try {
       const boost::shared_ptr<SectionItem> section =
           MakeSection(Orvanta::string_to_wstring(entry.type), entry.dimensions);
       const std::wstring name = Orvanta::string_to_wstring(entry.name);
       if (name.empty()) throw std::invalid_argument("a section has no name");
-      for (const std::wstring& used : names)
-        if (used == name) throw std::invalid_argument("two sections are named '" + entry.name + "'");
-      names.push_back(name);
+      if (HoldsControlCharacter(name))
+        throw std::invalid_argument("a section name holds a control character");
+      if (!names.insert(name).second)
+        throw std::invalid_argument("two sections are named '" + entry.name + "'");
       section->Rename(name);
       sections.push_back(section);
     } catch (const std::exception& error) {
@@ -96,6 +117,7 @@ void Project::ReadFrom(const Orvanta::wpath& path) {
   for (const auto& section : sections) AddItem(section);
   SetNotify(notify);
   HasChanged(false);
+  stamps_[path] = in.Stamp();
 }
 
 void Project::WriteTo(const Orvanta::wpath& path) const {
@@ -107,24 +129,27 @@ void Project::WriteTo(const Orvanta::wpath& path) const {
     entry.dimensions = section->Dimensions();
     record.sections.push_back(entry);
   }
-  const Orvanta::wpath temporary = path.parent_path() / (path.filename().wstring() + L".new");
-  Orvanta::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-  if (!out) throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
-  // From here on the temporary file is ours: whatever fails removes it.
+  // The version read from `path` (if any) is the one replaced: a file another
+  // program saved meanwhile is not overwritten.
+  const auto read = stamps_.find(path);
   try {
-    {
-      boost::archive::xml_oarchive archive(out);
+    std::unique_ptr<Orvanta::SafeFileWriter> file(
+        read != stamps_.end() ? new Orvanta::SafeFileWriter(path, read->second)
+                              : new Orvanta::SafeFileWriter(path));
+    try {
+      boost::archive::xml_oarchive archive(file->Stream());
       archive << boost::serialization::make_nvp("project", record);
+    } catch (const boost::archive::archive_exception&) {
+      if (file->Stream()) throw;  // else the write failed: Commit tells why
     }
-    out.close();
-    if (out.fail())
-      throw std::runtime_error("cannot write the project file '" + Narrow(path) + "'");
-    fs::rename(temporary, path);
-  } catch (...) {
-    out.close();
-    boost::system::error_code ignored;
-    fs::remove(temporary, ignored);
-    throw;
+    stamps_[path] = file->Commit();
+  } catch (const boost::filesystem::filesystem_error& error) {
+    if (error.code() == Orvanta::FileError::ChangedSinceRead)
+      throw std::runtime_error("the project file '" + Narrow(path) +
+                               "' was changed by another program since it was read; nothing "
+                               "was saved (run the command again)");
+    throw std::runtime_error("cannot write the project file '" + Narrow(path) +
+                             "': " + error.code().message());
   }
 }
 

@@ -2,9 +2,12 @@
 // file.
 #pragma once
 
+#include <map>
+
 #include <boost/shared_ptr.hpp>
 
 #include <orvanta/documents/BaseDocument.hpp>
+#include <orvanta/platform/FileStream.hpp>
 
 #include "SectionItems.hpp"
 
@@ -18,16 +21,22 @@ class Project : public Orvanta::BaseDocument {
   // read or is no project of this program.
   explicit Project(const Orvanta::wpath& path);
 
-  // Replaces the content by the file's, all or nothing.
+  // Replaces the content by the file's, all or nothing. A name with a
+  // control character, which no report could show, is refused.
   void ReadFrom(const Orvanta::wpath& path) override;
-  // Writes a temporary file beside `path`, then renames it over `path`, so a
-  // failed write never leaves a damaged project (nor the temporary file).
+  // Writes `path` through the library's careful writer: a failed write never
+  // leaves a damaged project, and a file that another program saved since
+  // this one read it is not overwritten (std::runtime_error says so).
   void WriteTo(const Orvanta::wpath& path) const override;
 
   // The sections, in document order.
   std::vector<boost::shared_ptr<SectionItem>> Sections() const;
   // The section so named, or null.
   boost::shared_ptr<SectionItem> FindSection(const std::wstring& name);
+
+ private:
+  // The version of each file this project was read from or saved to.
+  mutable std::map<Orvanta::wpath, Orvanta::FileStamp> stamps_;
 };
 
 }  // namespace Sections

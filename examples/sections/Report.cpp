@@ -3,17 +3,20 @@
 #include <algorithm>
 #include <cmath>
 #include <iomanip>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
+#include <boost/filesystem/exception.hpp>
 
+#include <orvanta/platform/SafeFileWriter.hpp>
 #include <orvanta/platform/TextConversion.hpp>
-#include "orvanta/platform/FileStream.hpp"
 
 namespace Sections {
 namespace {
 
 std::string Narrow(const std::wstring& text) { return Orvanta::wstring_to_string(text); }
+std::string Narrow(const Orvanta::wpath& path) { return Orvanta::path_to_string(path); }
 
 std::string Number(double value) {
   std::ostringstream text;
@@ -53,7 +56,16 @@ std::string XmlEscaped(const std::string& text) {
       case '<': escaped += "&lt;"; break;
       case '>': escaped += "&gt;"; break;
       case '"': escaped += "&quot;"; break;
-      default: escaped += c;
+      // Kept as they are in attribute values (which would make them blanks).
+      case '\t': escaped += "&#9;"; break;
+      case '\n': escaped += "&#10;"; break;
+      case '\r': escaped += "&#13;"; break;
+      default:
+        // XML 1.0 has no way to write the other C0 controls.
+        if (static_cast<unsigned char>(c) < 0x20)
+          escaped += "\xEF\xBF\xBD";
+        else
+          escaped += c;
     }
   }
   return escaped;
@@ -70,13 +82,22 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
   }
   const double scale = largest > 0.0 ? kDrawingSize / largest : 1.0;  // pixels per metre
 
-  Orvanta::ofstream out(xml, std::ios::binary | std::ios::trunc);
-  if (!out) throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
+  const auto failed = [&](const boost::system::error_code& error) {
+    return std::runtime_error("cannot write the report data '" + Narrow(xml) +
+                              "': " + error.message());
+  };
+  std::unique_ptr<Orvanta::SafeFileWriter> file;
+  try {
+    file.reset(new Orvanta::SafeFileWriter(xml));
+  } catch (const boost::filesystem::filesystem_error& error) {
+    throw failed(error.code());
+  }
+  std::ostream& out = file->Stream();
   out.imbue(std::locale::classic());
   out << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
       << "<report title=\"" << XmlEscaped(Narrow(title)) << "\" project=\""
-      << XmlEscaped(Narrow(project.wstring())) << "\" units=\"" << units.Name()
-      << "\" stylesheet=\"" << XmlEscaped(Narrow(styleSheet.wstring())) << "\">\n"
+      << XmlEscaped(Narrow(Orvanta::path_to_wstring(project))) << "\" units=\"" << units.Name()
+      << "\" stylesheet=\"" << XmlEscaped(Narrow(Orvanta::path_to_wstring(styleSheet))) << "\">\n"
       << "  <scale pixels-per-metre=\"" << Number(scale) << "\" mm-per-pixel=\""
       << Number(1000.0 / scale) << "\"/>\n";
   for (const SectionProperties& section : results) {
@@ -110,9 +131,11 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
     out << "  </section>\n";
   }
   out << "</report>\n";
-  out.close();
-  if (out.fail())
-    throw std::runtime_error("cannot write the report data '" + Narrow(xml.wstring()) + "'");
+  try {
+    file->Commit();
+  } catch (const boost::filesystem::filesystem_error& error) {
+    throw failed(error.code());
+  }
 }
 
 }  // namespace Sections

@@ -19,7 +19,9 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
                     const std::vector<SectionProperties>& results, const UnitSystem& units,
                     const std::wstring& title, const Orvanta::wpath& styleSheet);
 
-// `text` with the XML special characters escaped.
+// `text` (UTF-8) with the XML special characters escaped, tabs and line ends
+// as character references, and the C0 controls XML 1.0 cannot hold replaced
+// by U+FFFD.
 std::string XmlEscaped(const std::string& text);
 
 }  // namespace Sections

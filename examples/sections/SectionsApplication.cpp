@@ -25,11 +25,11 @@ SectionsApplication::SectionsApplication(bool logRequested)
     SetXSLTEngine(XSLTProc);
     SaveUserOptions();
   }
-  if (logRequested && !logOpen) CreateProgramLog(CommonAppDataPath() / L"Sections.log");
+  if (logRequested && !logOpen) CreateProgramLog(CommonAppDataPath() / "Sections.log");
 }
 
 Orvanta::wpath SectionsApplication::ReportTransform(const Orvanta::wpath&) const {
-  return ReportsPath() / L"report.xsl";
+  return ReportsPath() / "report.xsl";
 }
 
 boost::shared_ptr<Orvanta::BaseDocument> SectionsApplication::MakeNewDocument() {

@@ -4,6 +4,7 @@
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -28,7 +29,8 @@ wpath ExecutableFolder() { return ApplicationModule().BranchPath(); }
 
 wpath BaseApplication::CommonFolderPath(int csidl, unsigned int messageId) {
   const wpath shell = ShellFolderOrThrow(csidl, messageId, false);  // its error comes first
-  const wpath folder = shell / L"Orvanta" / program_name / ProductVersion();
+  const wpath folder =
+      shell / "Orvanta" / wstring_to_path(program_name) / wstring_to_path(ProductVersion());
   if (!fs::exists(folder)) fs::create_directories(folder);
   return folder;
 }
@@ -44,42 +46,42 @@ wpath BaseApplication::KnownFolderPath(int csidl) { return ShellFolderOrThrow(cs
 
 wpath BaseApplication::WindowsSystemPath() { return SystemFolder(ShellFolderSystem); }
 wpath BaseApplication::WindowsProgramFilesPath() { return SystemFolder(ShellFolderProgramFiles); }
-wpath BaseApplication::WindowsDriversPath() { return WindowsSystemPath() / L"drivers"; }
+wpath BaseApplication::WindowsDriversPath() { return WindowsSystemPath() / "drivers"; }
 wpath BaseApplication::ProgramFilesOrvantaPath() {
-  return SystemFolder(ShellFolderProgramFiles) / L"Orvanta";
+  return SystemFolder(ShellFolderProgramFiles) / "Orvanta";
 }
 wpath BaseApplication::ProgramFilesCommonOrvantaPath() {
-  return SystemFolder(ShellFolderProgramFilesCommon) / L"Orvanta";
+  return SystemFolder(ShellFolderProgramFilesCommon) / "Orvanta";
 }
 
-wpath BaseApplication::ProjectsPath() { return ExecutableFolder() / L"Projects"; }
-wpath BaseApplication::TemplatesPath() { return ExecutableFolder() / L"Templates"; }
-wpath BaseApplication::ManualsPath() { return ExecutableFolder() / L"Manuals"; }
-wpath BaseApplication::ReportsPath() { return ExecutableFolder() / L"Reports"; }
-wpath BaseApplication::EnginePath() { return ExecutableFolder() / L"Engines"; }
-wpath BaseApplication::HelpFile() const { return ExecutableFolder() / L"Help" / helpFileName_; }
+wpath BaseApplication::ProjectsPath() { return ExecutableFolder() / "Projects"; }
+wpath BaseApplication::TemplatesPath() { return ExecutableFolder() / "Templates"; }
+wpath BaseApplication::ManualsPath() { return ExecutableFolder() / "Manuals"; }
+wpath BaseApplication::ReportsPath() { return ExecutableFolder() / "Reports"; }
+wpath BaseApplication::EnginePath() { return ExecutableFolder() / "Engines"; }
+wpath BaseApplication::HelpFile() const { return ExecutableFolder() / "Help" / wstring_to_path(helpFileName_); }
 bool BaseApplication::HasHelpFile() const { return fs::exists(HelpFile()); }
 
-wpath BaseApplication::MaterialsPath() { return CommonAppDataPath() / L"Materials"; }
-wpath BaseApplication::SectionsPath() { return CommonAppDataPath() / L"Sections"; }
-wpath BaseApplication::TempPath() { return CommonAppDataPath() / L"Temp"; }
-wpath BaseApplication::TutorialsPath() { return CommonDocumentsPath() / L"Tutorials"; }
-wpath BaseApplication::MaterialsLibraryPath() { return InitialPath() / L"Materials"; }
-wpath BaseApplication::SectionsLibraryPath() { return InitialPath() / L"Sections"; }
+wpath BaseApplication::MaterialsPath() { return CommonAppDataPath() / "Materials"; }
+wpath BaseApplication::SectionsPath() { return CommonAppDataPath() / "Sections"; }
+wpath BaseApplication::TempPath() { return CommonAppDataPath() / "Temp"; }
+wpath BaseApplication::TutorialsPath() { return CommonDocumentsPath() / "Tutorials"; }
+wpath BaseApplication::MaterialsLibraryPath() { return InitialPath() / "Materials"; }
+wpath BaseApplication::SectionsLibraryPath() { return InitialPath() / "Sections"; }
 
 wpath BaseApplication::InitialPath() {
   static const wpath initial = fs::current_path();
   return initial;
 }
 
-wpath BaseApplication::ConfigFile() const { return CommonAppDataPath() / configFileName_; }
-wpath BaseApplication::MRUFile() { return CommonAppDataPath() / L"MRU.ini"; }
+wpath BaseApplication::ConfigFile() const { return CommonAppDataPath() / wstring_to_path(configFileName_); }
+wpath BaseApplication::MRUFile() { return CommonAppDataPath() / "MRU.ini"; }
 bool BaseApplication::HasMRUFile() { return fs::exists(MRUFile()); }
-wpath BaseApplication::XMLReport() { return CommonAppDataPath() / L"Report.xml"; }
+wpath BaseApplication::XMLReport() { return CommonAppDataPath() / "Report.xml"; }
 
 wpath BaseApplication::LatestVersionPath() {
-  return wpath(OrvantaDLL::Instance()->LoadStringW(1500) + L"/" + program_name +
-               L"/latest_version.xml");
+  return wstring_to_path(OrvantaDLL::Instance()->LoadStringW(1500) + L"/" + program_name +
+                         L"/latest_version.xml");
 }
 
 }  // namespace Orvanta

@@ -4,6 +4,7 @@
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -52,7 +53,7 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
   ResetUserOptions();
   ScanCommandLine();
   LoadUserOptions(true);
-  if (write_program_log_) CreateProgramLog(CommonAppDataPath() / logFileName);
+  if (write_program_log_) CreateProgramLog(CommonAppDataPath() / wstring_to_path(logFileName));
 }
 
 BaseApplication::~BaseApplication() = default;

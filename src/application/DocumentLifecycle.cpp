@@ -6,6 +6,7 @@
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -29,7 +30,7 @@ boost::shared_ptr<BaseDocument> BaseApplication::NewDocument() {
 boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path) {
   if (!boost::filesystem::exists(path)) {
     Error error(LibraryText(1956));
-    error.Replace(L"<Path/>", path.wstring());
+    error.Replace(L"<Path/>", path_to_wstring(path));
     throw error;
   }
   if (document_ && !CloseDocument()) return document_;
@@ -44,7 +45,7 @@ boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path)
     BroadcastErrorMessage(std::string(error.what()), true);
   } catch (...) {
     std::wstring text = LibraryText(1880);
-    ReplaceTag(text, L"<Path/>", path.wstring());
+    ReplaceTag(text, L"<Path/>", path_to_wstring(path));
     ReplaceTag(text, L"<Reason/>", L"");
     BroadcastErrorMessage(text, true);
   }
@@ -64,7 +65,7 @@ bool BaseApplication::CloseDocument() {
     }
   } else if (document_->HasChanged()) {
     std::wstring question = LibraryText(1986);
-    ReplaceTag(question, L"<Project/>", document_->Path().wstring());
+    ReplaceTag(question, L"<Project/>", path_to_wstring(document_->Path()));
     switch (AskToSave(question)) {
       case AnswerYes:
         SaveDocument();

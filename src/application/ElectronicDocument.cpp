@@ -7,6 +7,7 @@
 #include "orvanta/platform/CoInitialize.hpp"
 #include "orvanta/platform/HelpViewer.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -36,14 +37,14 @@ PDF::AcrobatReaderNotInstalledError::~AcrobatReaderNotInstalledError() = default
 PDF::PDFNotFoundError::PDFNotFoundError(const std::wstring& name, const wpath& path)
     : Error(LibraryText(1874)) {
   Replace(L"<Name/>", name);
-  Replace(L"<Path/>", path.wstring());
+  Replace(L"<Path/>", path_to_wstring(path));
 }
 PDF::PDFNotFoundError::~PDFNotFoundError() = default;
 
 PDF::AccessDeniedError::AccessDeniedError(const std::wstring& name, const wpath& path)
     : Error(LibraryText(1876)) {
   Replace(L"<Name/>", name);
-  Replace(L"<Path/>", path.wstring());
+  Replace(L"<Path/>", path_to_wstring(path));
 }
 PDF::AccessDeniedError::~AccessDeniedError() = default;
 

@@ -13,8 +13,20 @@
 namespace Orvanta {
 namespace {
 
-std::size_t Append(char* data, std::size_t size, std::size_t count, void* buffer) {
-  static_cast<std::string*>(buffer)->append(data, size * count);
+// The file is a small XML text; a body larger than this is not it.
+constexpr std::size_t kLargestBody = 1024 * 1024;
+
+// libcurl's write callback. It is called from C and must never throw: a body
+// beyond the limit (or memory running out) is refused with a short count,
+// which makes libcurl stop with CURLE_WRITE_ERROR.
+std::size_t Append(char* data, std::size_t size, std::size_t count, void* buffer) noexcept {
+  std::string& body = *static_cast<std::string*>(buffer);
+  if (count != 0 && size > (kLargestBody - body.size()) / count) return 0;
+  try {
+    body.append(data, size * count);
+  } catch (...) {
+    return 0;
+  }
   return size * count;
 }
 

@@ -4,6 +4,7 @@
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -28,15 +29,15 @@ bool BaseApplication::HasUserManual() const { return Available(UserManual()); }
 bool BaseApplication::HasReferenceManual() const { return Available(ReferenceManual()); }
 
 void BaseApplication::OpenHelpContents() const {
-  CHM(HelpFile().filename().wstring(), HelpFile().parent_path()).Open();
+  CHM(path_to_wstring(HelpFile().filename()), HelpFile().parent_path()).Open();
 }
 
 void BaseApplication::OpenHelpTopic(unsigned int topic) const {
-  CHM(HelpFile().filename().wstring(), HelpFile().parent_path()).OpenTopic(topic);
+  CHM(path_to_wstring(HelpFile().filename()), HelpFile().parent_path()).OpenTopic(topic);
 }
 
 void BaseApplication::BroadcastLatestVersion() const {
-  const LatestVersion latest(LatestVersionPath().string());
+  const LatestVersion latest(path_to_string(LatestVersionPath()));
   std::wstring text = OrvantaDLL::Instance()->LoadStringW(1547);
   ReplaceTag(text, L"<Version/>", latest.ProductVersionAsText());
   BroadcastInformationMessage(text, false);

@@ -1,9 +1,7 @@
 // BaseApplication: the program log and starting a second instance.
 #include <boost/date_time/posix_time/posix_time.hpp>
-#include <boost/filesystem/detail/utf8_codecvt_facet.hpp>
 #include <boost/filesystem/operations.hpp>
 #include <iostream>
-#include <locale>
 #include <memory>
 
 #include "orvanta/application/BaseApplication.hpp"
@@ -15,6 +13,7 @@
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SystemError.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/WideStreams.hpp"
 
 namespace Orvanta {
@@ -25,8 +24,10 @@ const std::wstring kHyphens(44, L'-');
 // The open log file stream, null before the first log is opened. It stays
 // open, and is never destroyed, until the process ends: the standard wide log
 // stream writes into its buffer until then, possibly from static destructors.
-wofstream*& LogStream() {
-  static wofstream* stream = nullptr;
+// It writes UTF-8 into a regular file of its own: a link planted at the log's
+// name is refused, never written through.
+LogFileStream*& LogStream() {
+  static LogFileStream* stream = nullptr;
   return stream;
 }
 
@@ -41,13 +42,20 @@ std::wstring TimedText(unsigned int id) {
 
 void BaseApplication::CreateProgramLog(const wpath& file) {
   wpath writable = file;
-  if (boost::filesystem::exists(writable) && IsFileReadOnly(writable)) MakeFileReadWrite(writable);
+  // The file's own permission, never that of a file a link names (a link is
+  // refused, and then cannot be opened below either).
+  boost::system::error_code notFound;
+  if (boost::filesystem::exists(writable, notFound) && IsFileReadOnly(writable)) {
+    try {
+      MakeFileReadWrite(writable);
+    } catch (const std::exception&) {
+    }
+  }
 
   // The new file is opened before anything changes: when it cannot be, the
   // log in use (or whatever the standard log stream had) stays.
-  std::unique_ptr<wofstream> log(new wofstream);
-  log->imbue(std::locale(std::locale::classic(), new boost::filesystem::detail::utf8_codecvt_facet));
-  wofstream* const previous = LogStream();
+  std::unique_ptr<LogFileStream> log(new LogFileStream);
+  LogFileStream* const previous = LogStream();
   if (previous != nullptr) previous->flush();  // before the same file may be opened again
   // Binary: the same bytes, line ends included, on every system.
   log->open(file, std::ios::out | std::ios::binary |
@@ -64,7 +72,7 @@ void BaseApplication::CreateProgramLog(const wpath& file) {
 }
 
 void BaseApplication::CloseProgramLog() {
-  wofstream* const log = LogStream();
+  LogFileStream* const log = LogStream();
   if (log == nullptr || !log->is_open()) return;
   // The file stays open: later log output (options saved at shutdown, error
   // broadcasts) still belongs in it.
@@ -73,8 +81,8 @@ void BaseApplication::CloseProgramLog() {
 
 void BaseApplication::RunApplication(const wpath& project) const {
   // Quoted, so that the path arrives as one argument whatever it holds.
-  const long code = ShellOpen(L"open", wpath(ApplicationModule().FileName()),
-                              QuoteCommandLineArgument(project.wstring()), wpath(), 5);
+  const long code = ShellOpen(L"open", wstring_to_path(ApplicationModule().FileName()),
+                              QuoteCommandLineArgument(path_to_wstring(project)), wpath(), 5);
   if (code > 32) {
     std::wstring text = OrvantaDLL::Instance()->LoadStringW(1529);
     ReplaceTag(text, L"<App/>", Name());

@@ -2,7 +2,6 @@
 #include <boost/archive/archive_exception.hpp>
 #include "orvanta/frame/XmlInputArchive.hpp"
 #include <boost/archive/xml_oarchive.hpp>
-#include <boost/filesystem/operations.hpp>
 #include <boost/serialization/string.hpp>
 #include <boost/serialization/version.hpp>
 #include <iostream>
@@ -15,6 +14,7 @@
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/WideStreams.hpp"
 
@@ -113,8 +113,6 @@ BOOST_CLASS_VERSION(Orvanta::detail::ProgramOptionsRecord,
 namespace Orvanta {
 namespace {
 
-namespace fs = boost::filesystem;
-
 std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
 
 std::wostream& Log() {
@@ -154,32 +152,25 @@ void BaseApplication::ResetUserOptions() {
 
 bool BaseApplication::SaveUserOptions() const {
   const wpath file = ConfigFile();
-  // Written beside the old file, then renamed over it: a failed write leaves
-  // the previous options whole.
-  const wpath temporary = file.parent_path() / (file.filename().wstring() + L".new");
-  ofstream out(temporary, std::ios::out | std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  Log() << L"Saving configuration file: " << file.wstring() << L'\n'
-        << L"Writing to XML archive" << L'\n';
-  bool written = false;
+  // Through the careful writer: the old file stays whole until the new one
+  // is, and a file that may not be replaced (read-only, a folder, not a
+  // regular file) is refused.
   try {
+    SafeFileWriter out(file);
     {
-      boost::archive::xml_oarchive archive(out, boost::archive::no_header);
+      boost::archive::xml_oarchive archive(out.Stream(), boost::archive::no_header);
       const detail::ProgramOptionsRecord record(const_cast<BaseApplication&>(*this));
       archive << boost::serialization::make_nvp("ProgramOptions", record);
     }
-    out.close();
-    written = !out.fail();
-    if (written) fs::rename(temporary, file);
+    out.Commit();
   } catch (const std::exception&) {
-    written = false;
+    return false;  // and nothing is written anywhere, the log included
   }
-  if (!written) {
-    boost::system::error_code ignored;
-    fs::remove(temporary, ignored);
-    return false;
-  }
-  Log() << L"Finished writing archive" << L'\n' << L'\n';
+  // The log's lines come once the file is written, so that a failure leaves
+  // no trace in the log either.
+  Log() << L"Saving configuration file: " << path_to_wstring(file) << L'\n'
+        << L"Writing to XML archive" << L'\n'
+        << L"Finished writing archive" << L'\n' << L'\n';
   return true;
 }
 
@@ -187,12 +178,14 @@ bool BaseApplication::LoadUserOptions(bool silent) {
   const boost::shared_ptr<CompositeMessage> outcome(new CompositeMessage(LibraryText(2038)));
   const wpath file = ConfigFile();
   bool loaded = false;
-  ifstream in(file, std::ios::in | std::ios::binary);
-  if (!in) {
+  // A regular file only: a folder or a FIFO in its place is "not found"
+  // (and a FIFO is never waited for).
+  InputFile in(file);
+  if (!in.is_open()) {
     outcome->InsertLeaf(new LeafMessage(LibraryText(2041), Message::Warning));
   } else {
     try {
-      Log() << L"Loading configuration file: " << file.wstring() << L'\n'
+      Log() << L"Loading configuration file: " << path_to_wstring(file) << L'\n'
             << L"Reading from XML archive" << L'\n';
       {
         XmlInputArchive archive(in, boost::archive::no_header);
@@ -201,7 +194,7 @@ bool BaseApplication::LoadUserOptions(bool silent) {
       }
       Log() << L"Finished reading archive" << L'\n' << L'\n';
       std::wstring text = LibraryText(2039);
-      ReplaceTag(text, L"<Path/>", file.wstring());
+      ReplaceTag(text, L"<Path/>", path_to_wstring(file));
       outcome->InsertLeaf(new LeafMessage(text, Message::Information));
       loaded = true;
     } catch (const std::exception& error) {

@@ -8,8 +8,9 @@
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/CommandLine.hpp"
-#include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -22,7 +23,8 @@ class EngineCommand {
  public:
   EngineCommand& Flag(const std::wstring& flag) { return Add(flag, flag); }
   EngineCommand& Path(const wpath& path) {
-    return Add(path.wstring(), QuoteCommandLineArgument(path.wstring()));
+    const std::wstring text = path_to_wstring(path);
+    return Add(text, QuoteCommandLineArgument(text));
   }
   const std::vector<std::wstring>& Arguments() const { return arguments_; }
   const std::wstring& Text() const { return text_; }
@@ -39,7 +41,7 @@ class EngineCommand {
 };
 
 std::wstring ForwardSlashes(const wpath& path) {
-  return boost::algorithm::replace_all_copy(path.wstring(), L"\\", L"/");
+  return boost::algorithm::replace_all_copy(path_to_wstring(path), L"\\", L"/");
 }
 
 // The script page is ISO-8859-1, as its meta line declares: characters beyond
@@ -110,17 +112,19 @@ std::wstring EngineName(const std::wstring& stem) {
 }
 
 // Starts EnginePath() / `engine` as a program (never handed to a viewer)
-// without waiting for it, and returns `html`.
-wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const wpath& html) {
+// without waiting for it, into `started`, and returns `html`.
+wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const wpath& html,
+                StartedProgram& started) {
   const wpath folder = BaseApplication::EnginePath();
-  const wpath exe = folder / engine;
-  if (!fs::exists(exe)) throw BaseApplication::ReportGenerationError(exe.wstring());
+  const wpath exe = folder / wstring_to_path(engine);
+  if (!fs::exists(exe)) throw BaseApplication::ReportGenerationError(path_to_wstring(exe));
   std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
-  ReplaceTag(text, L"<Directory/>", folder.wstring());
+  ReplaceTag(text, L"<Directory/>", path_to_wstring(folder));
   ReplaceTag(text, L"<Exe/>", engine);
   ReplaceTag(text, L"<Params/>", command.Text());
   BroadcastInformationMessage(text, true);
-  const long code = detail::StartProgram(exe, command.Arguments(), command.Text(), folder, 0);
+  const long code =
+      detail::StartProgram(exe, command.Arguments(), command.Text(), folder, 0, started);
   if (code <= 32) throw BaseApplication::ReportEngineError(code);
   return html;
 }
@@ -132,10 +136,10 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
 }
 
 wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) const {
-  if (!fs::exists(xml)) throw ReportGenerationError(xml.wstring());
-  if (!fs::exists(xsl)) throw ReportGenerationError(xsl.wstring());
+  if (!fs::exists(xml)) throw ReportGenerationError(path_to_wstring(xml));
+  if (!fs::exists(xsl)) throw ReportGenerationError(path_to_wstring(xsl));
   BroadcastCompositeMessage(OrvantaDLL::Instance()->LoadStringW(2020), true);
-  const wpath html = CommonAppDataPath() / L"Report.html";
+  const wpath html = CommonAppDataPath() / "Report.html";
   if (fs::exists(html)) fs::remove(html);
   switch (XSLTEngine()) {
     case MSXML:
@@ -151,8 +155,6 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) co
 
 wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
                                        const wpath& html) const {
-  ofstream page(html, std::ios::out | std::ios::binary | std::ios::trunc);
-  if (!page) throw ReportGenerationError(html.wstring());
   const std::wstring domDocument = L"Msxml2.DOMDocument.6.0";
   const std::wstring lines[] = {
       L"<html>",
@@ -179,9 +181,15 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
   };
   std::wstring text;
   for (const std::wstring& line : lines) text += (text.empty() ? L"" : L"\n") + line;
-  page << Latin1(text);
-  page.close();
-  if (!page) throw ReportGenerationError(html.wstring());
+  // Through the careful writer: a page that cannot be written (a full disk,
+  // a folder or a FIFO in its place) is reported and leaves nothing behind.
+  try {
+    SafeFileWriter page(html);
+    page.Stream() << Latin1(text);
+    page.Commit();
+  } catch (const std::exception&) {
+    throw ReportGenerationError(path_to_wstring(html));
+  }
   return html;
 }
 
@@ -190,14 +198,16 @@ wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
   return RunEngine(
       EngineName(L"AltovaXML"),
       EngineCommand().Flag(L"-xslt1").Path(xsl).Flag(L"-in").Path(xml).Flag(L"-out").Path(html),
-      html);
+      html, reportEngine_);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
   return RunEngine(EngineName(L"xsltproc"),
                    EngineCommand().Flag(L"-novalid").Flag(L"-o").Path(html).Path(xsl).Path(xml),
-                   html);
+                   html, reportEngine_);
 }
+
+int BaseApplication::WaitForReportEngine() const { return reportEngine_.Wait(); }
 
 }  // namespace Orvanta

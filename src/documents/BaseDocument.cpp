@@ -4,7 +4,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include <boost/filesystem/exception.hpp>
 #include <boost/filesystem/operations.hpp>
+#include <iostream>
 
 #include "ItemNameIndex.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
@@ -13,7 +15,10 @@
 #include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
+#include "orvanta/platform/WideStreams.hpp"
 
 namespace Orvanta {
 namespace {
@@ -55,7 +60,7 @@ BaseDocument::NameInUseError::~NameInUseError() = default;
 BaseDocument::CannotOpenItemError::CannotOpenItemError(const wpath& path,
                                                        const std::wstring& reason)
     : Error(LibraryText(1880)) {
-  Replace(L"<Path/>", path.wstring());
+  Replace(L"<Path/>", path_to_wstring(path));
   Replace(L"<Reason/>", reason);
 }
 BaseDocument::CannotOpenItemError::~CannotOpenItemError() = default;
@@ -91,7 +96,7 @@ BaseDocument::BaseDocument(const wpath& path, bool notification)
   names_.reset(new detail::ItemNameIndex);
   if (notification_) {
     std::wstring text = LibraryText(1950);
-    ReplaceTag(text, L"<Path/>", path_.wstring());
+    ReplaceTag(text, L"<Path/>", path_to_wstring(path_));
     BroadcastInformationMessage(text, false);
   }
 }
@@ -113,7 +118,7 @@ BaseDocument::~BaseDocument() {
   if (!notification_) return;
   try {
     std::wstring text = LibraryText(path_.empty() ? 1952 : 1951);
-    ReplaceTag(text, L"<Path/>", path_.wstring());
+    ReplaceTag(text, L"<Path/>", path_to_wstring(path_));
     Hub().Broadcast(new CompositeMessage(text), true);
   } catch (...) {
     // A destructor reports what it can and never throws.
@@ -192,7 +197,7 @@ void BaseDocument::Announce(const std::wstring& text) const {
 void BaseDocument::AnnouncePath(unsigned int id, const wpath& path) const {
   if (!notification_) return;
   std::wstring text = LibraryText(id);
-  ReplaceTag(text, L"<Path/>", path.wstring());
+  ReplaceTag(text, L"<Path/>", path_to_wstring(path));
   Announce(text);
 }
 
@@ -228,18 +233,37 @@ void BaseDocument::SaveCopyAs(const wpath& path) const {
 
 wpath BaseDocument::BackupPath() const {
   if (path_.empty()) throw NoPathError();
-  std::wstring name = path_.filename().wstring();
+  std::wstring name = path_to_wstring(path_.filename());
   const std::size_t dot = name.rfind(L'.');
   if (dot != std::wstring::npos) name.erase(dot);
-  return path_.parent_path() / (name + string_to_wstring(SharedProgramOptions::BackupExtension()));
+  return path_.parent_path() /
+         wstring_to_path(name + string_to_wstring(SharedProgramOptions::BackupExtension()));
 }
 
 void BaseDocument::Backup() const {
   if (path_.empty()) return;
   try {
     const wpath backup = BackupPath();
-    if (boost::filesystem::exists(backup)) boost::filesystem::remove(backup);
-    boost::filesystem::copy_file(path_, backup);
+    boost::system::error_code notBoth;
+    if (backup == path_ || boost::filesystem::equivalent(backup, path_, notBoth)) {
+      // A project named like a backup (rescue.bak), or a backup extension
+      // that is the project's own: copying it onto itself would destroy it.
+      UseUtf8WideStandardStream(std::wclog);
+      std::wclog << L"No backup made: the backup of '" << path_to_wstring(path_)
+                 << L"' would be the project file itself" << std::endl;
+      return;
+    }
+    // The old backup stays until the new one is whole.
+    InputFile in(path_);
+    if (!in.is_open())
+      throw boost::filesystem::filesystem_error("Cannot read the project", path_, in.Error());
+    SafeFileWriter out(backup);
+    std::vector<char> buffer(64 * 1024);
+    while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size())) || in.gcount() > 0)
+      out.Stream().write(buffer.data(), in.gcount());
+    if (in.Error())
+      throw boost::filesystem::filesystem_error("Cannot read the project", path_, in.Error());
+    out.Commit();
     AnnouncePath(1955, backup);
   } catch (const std::exception& error) {
     Hub().Broadcast(new LeafMessage(string_to_wstring(error.what()), Message::Error), true);

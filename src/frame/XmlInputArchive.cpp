@@ -63,10 +63,17 @@ void ReadClosingTag(Grammar& grammar, Stream& stream, unsigned int flags) {
   stream.setstate(std::ios::eofbit | std::ios::failbit);
 }
 
-// Throws unless `count` elements could still follow in `stream`: each needs
-// at least one character. Streams that cannot tell their length are trusted.
+// The fewest characters an element of a collection takes: a start tag of a
+// one-letter name and the end tag "</item>", which the archive checks (or
+// "</x>" when it does not check end tags).
+std::size_t SmallestElement(unsigned int flags) {
+  return (flags & boost::archive::no_xml_tag_checking) != 0 ? 7 : 10;
+}
+
+// Throws unless `count` elements could still follow in `stream`. Streams
+// that cannot tell their length are trusted.
 template <class Stream>
-void CheckCount(Stream& stream, std::size_t count) {
+void CheckCount(Stream& stream, std::size_t count, unsigned int flags) {
   const std::ios::iostate state = stream.rdstate();
   const typename Stream::pos_type here = stream.tellg();
   if (here == typename Stream::pos_type(-1)) {
@@ -80,7 +87,7 @@ void CheckCount(Stream& stream, std::size_t count) {
   stream.clear(state);
   if (end == typename Stream::pos_type(-1)) return;
   const std::streamoff left = end - here;
-  if (left >= 0 && count > static_cast<unsigned long long>(left))
+  if (left >= 0 && count > static_cast<unsigned long long>(left) / SmallestElement(flags))
     boost::serialization::throw_exception(
         boost::archive::archive_exception(boost::archive::archive_exception::input_stream_error));
 }
@@ -105,7 +112,7 @@ void XmlInputArchive::load_end(const char* name) {
 
 void XmlInputArchive::load(boost::serialization::collection_size_type& count) {
   boost::archive::xml_iarchive_impl<XmlInputArchive>::load(count);
-  CheckCount(get_is(), count);
+  CheckCount(get_is(), count, get_flags());
 }
 
 XmlWideInputArchive::XmlWideInputArchive(std::wistream& stream, unsigned int flags)
@@ -126,7 +133,7 @@ void XmlWideInputArchive::load_end(const char* name) {
 
 void XmlWideInputArchive::load(boost::serialization::collection_size_type& count) {
   boost::archive::xml_wiarchive_impl<XmlWideInputArchive>::load(count);
-  CheckCount(get_is(), count);
+  CheckCount(get_is(), count, get_flags());
 }
 
 }  // namespace Orvanta

@@ -2,12 +2,13 @@
 
 #include "Backend.hpp"
 #include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
 std::wstring ExecutableName() {
-  return wpath(sys::ModuleFileName(sys::ExecutableModule())).stem().wstring();
+  return path_to_wstring(wstring_to_path(sys::ModuleFileName(sys::ExecutableModule())).stem());
 }
 
 }  // namespace

@@ -4,9 +4,14 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include <boost/system/error_code.hpp>
+
+#include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/HelpViewer.hpp"
 #include "orvanta/platform/Types.hpp"
 
@@ -39,11 +44,16 @@ long ShellFolderPath(int csidl, wpath& folder);
 long ShellOpen(const std::wstring& verb, const wpath& file,
                const std::wstring& parameters, const wpath& directory,
                int showCommand);
-// Starts `program` as a program, never as a document: with `arguments` as
-// they are where programs take a list (POSIX), with `parameters` (the same
-// arguments as one command-line text) where they take a text (Windows).
+// Starts a program (never opens a document) as ShellOpen does: with
+// `arguments` as they are where programs take a list (POSIX), with
+// `parameters` (the same arguments as one command-line text) where they take
+// a text (Windows). On success `watch` receives what WaitForProgram waits on.
 long StartProgram(const wpath& program, const std::vector<std::wstring>& arguments,
-                  const std::wstring& parameters, const wpath& directory, int showCommand);
+                  const std::wstring& parameters, const wpath& directory, int showCommand,
+                  std::intptr_t& watch);
+// The program's exit code, -1 when it did not exit normally; lets go of `watch`.
+int WaitForProgram(std::intptr_t watch);
+void ForgetProgram(std::intptr_t watch) noexcept;
 
 // Starts playing sound resource `id` of `module` (nullptr: the library)
 // without waiting; true when it started. `now` is the time of the request,
@@ -61,7 +71,50 @@ int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,
 std::wstring LastErrorText();
 
 bool IsFileReadOnly(const wpath& file);
+// Changes the file itself, never what a link names (a link is refused).
 void SetFileReadOnly(const wpath& file, bool readOnly);
+
+// Files by the system's own handle: a descriptor on POSIX, a HANDLE on Windows.
+typedef std::intptr_t FileHandle;
+constexpr FileHandle kNoFile = -1;
+
+// A regular file, for reading; anything else is refused without waiting for it.
+// kNoFile, with `error` set, when it cannot be opened.
+FileHandle OpenForReading(const wpath& file, boost::system::error_code& error);
+// A regular file of its own at `file` (created when missing, never a link nor
+// through one), for writing at its end (`append`) or emptied first.
+FileHandle OpenForLogging(const wpath& file, bool append, boost::system::error_code& error);
+// The count read (0 at the end of the file), or -1 with `error` set.
+long long ReadFile(FileHandle file, void* data, std::size_t size, boost::system::error_code& error);
+// Writes all of `data`; false, with `error` set, otherwise.
+bool WriteFile(FileHandle file, const void* data, std::size_t size, boost::system::error_code& error);
+// Moves to `offset` from the start (0), the current position (1) or the end
+// (2); the new position, or -1 with `error` set.
+long long SeekFile(FileHandle file, long long offset, int origin, boost::system::error_code& error);
+FileStamp StampOf(FileHandle file);
+void CloseFile(FileHandle file) noexcept;
+
+// One replacement of a file by SafeFileWriter (see SafeFileWriter.hpp for
+// what it must guarantee).
+struct Replacement {
+  wpath target;                 // the file replaced (links followed)
+  wpath temporary;              // the temporary file beside it
+  FileHandle file = kNoFile;    // the temporary file, open for writing
+  FileHandle lock = kNoFile;    // the old target, locked; kNoFile when there is none
+  FileHandle folder = kNoFile;  // the folder of both, where the system needs it
+  FileStamp temporaryStamp;     // which file the temporary is, to remove only it
+  bool renamed = false;
+};
+// Locks and checks the target and creates the temporary file; throws
+// boost::filesystem::filesystem_error, leaving nothing behind, when the target
+// may not be replaced or is not the version `expected` (when given).
+void BeginReplacement(Replacement& replacement, const wpath& target, const FileStamp* expected);
+// The temporary file's content, written by the caller, to the disk and in
+// place of the target; returns the new file's stamp. Throws filesystem_error,
+// the target as it was, when it fails.
+FileStamp CommitReplacement(Replacement& replacement);
+// Removes the temporary file unless it was renamed, and lets go of everything.
+void EndReplacement(Replacement& replacement) noexcept;
 
 bool ComInitialize(unsigned long flags);
 void ComUninitialize() noexcept;

@@ -1,6 +1,7 @@
 #include "orvanta/platform/Module.hpp"
 
 #include "Backend.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 
@@ -17,7 +18,7 @@ std::wstring Module::LoadStringW(unsigned int id) const {
 
 std::wstring Module::FileName() const { return sys::ModuleFileName(handle_); }
 
-wpath Module::BranchPath() const { return wpath(FileName()).parent_path(); }
+wpath Module::BranchPath() const { return wstring_to_path(FileName()).parent_path(); }
 
 HINSTANCE LoadModule(const wchar_t* name) { return sys::LoadModule(name); }
 

@@ -1,45 +1,94 @@
 #include "orvanta/platform/TextConversion.hpp"
 
+#include <type_traits>
+
 #include "Utf8.hpp"
 
 namespace Orvanta {
+namespace {
 
-std::wstring string_to_wstring(const std::string& text) {
+// Whether paths hold bytes (POSIX) rather than UTF-16 (Windows).
+constexpr bool kNarrowPaths = std::is_same<wpath::value_type, char>::value;
+
+void AppendWide(std::wstring& wide, char32_t c) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (c >= 0x10000) {
+      wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+      wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+      return;
+    }
+  }
+  wide += static_cast<wchar_t>(c);
+}
+
+// The code point at text[i] (a surrogate pair counts as one where wchar_t has
+// 16 bits); advances i past it.
+char32_t NextWide(const std::wstring& text, std::size_t& i) {
+  char32_t c = static_cast<char32_t>(text[i++]);
+  if constexpr (sizeof(wchar_t) == 2) {
+    c &= 0xFFFF;
+    if (c >= 0xD800 && c <= 0xDBFF && i < text.size()) {
+      const char32_t next = static_cast<char32_t>(text[i]) & 0xFFFF;
+      if (next >= 0xDC00 && next <= 0xDFFF) {
+        ++i;
+        return 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
+      }
+    }
+  }
+  return c;
+}
+
+template <char32_t (*Decode)(const unsigned char*, std::size_t, std::size_t&)>
+std::wstring Widen(const std::string& text) {
   std::wstring wide;
   wide.reserve(text.size());
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (std::size_t i = 0; i < text.size();) {
-    const char32_t c = utf8::Decode(bytes, text.size(), i);
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (c >= 0x10000) {
-        wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
-        wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        continue;
-      }
-    }
-    wide += static_cast<wchar_t>(c);
-  }
+  for (std::size_t i = 0; i < text.size();) AppendWide(wide, Decode(bytes, text.size(), i));
   return wide;
 }
 
-std::string wstring_to_string(const std::wstring& text) {
+template <void (*Append)(std::string&, char32_t)>
+std::string Narrow(const std::wstring& text) {
   std::string narrow;
   narrow.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char32_t c = static_cast<char32_t>(text[i]);
-    if constexpr (sizeof(wchar_t) == 2) {
-      c &= 0xFFFF;
-      if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
-        const char32_t next = static_cast<char32_t>(text[i + 1]) & 0xFFFF;
-        if (next >= 0xDC00 && next <= 0xDFFF) {
-          c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
-          ++i;
-        }
-      }
-    }
-    utf8::Append(narrow, c);
-  }
+  for (std::size_t i = 0; i < text.size();) Append(narrow, NextWide(text, i));
   return narrow;
+}
+
+}  // namespace
+
+std::wstring string_to_wstring(const std::string& text) { return Widen<utf8::Decode>(text); }
+
+std::string wstring_to_string(const std::wstring& text) { return Narrow<utf8::Append>(text); }
+
+// The path is built from, and read as, its own value type only, so that the
+// path library's locale-dependent conversion is never involved.
+wpath wstring_to_path(const std::wstring& name) {
+  if constexpr (kNarrowPaths)
+    return wpath(Narrow<utf8::AppendName>(name));
+  else
+    return wpath(wpath::string_type(name.begin(), name.end()));
+}
+
+std::wstring path_to_wstring(const wpath& path) {
+  if constexpr (kNarrowPaths)
+    return Widen<utf8::DecodeName>(std::string(path.native().begin(), path.native().end()));
+  else
+    return std::wstring(path.native().begin(), path.native().end());
+}
+
+wpath string_to_path(const std::string& name) {
+  if constexpr (kNarrowPaths)
+    return wpath(wpath::string_type(name.begin(), name.end()));
+  else
+    return wstring_to_path(string_to_wstring(name));
+}
+
+std::string path_to_string(const wpath& path) {
+  if constexpr (kNarrowPaths)
+    return std::string(path.native().begin(), path.native().end());
+  else
+    return wstring_to_string(path_to_wstring(path));
 }
 
 }  // namespace Orvanta

@@ -1,5 +1,6 @@
-// Encoding and decoding of single UTF-8 code points, shared by the text
-// conversions and the wide standard streams. Internal to the platform layer.
+// Encoding and decoding of single UTF-8 code points, shared by the text and
+// name conversions and the wide standard streams. Internal to the platform
+// layer.
 #pragma once
 
 #include <cstddef>
@@ -66,6 +67,33 @@ inline char32_t Decode(const unsigned char* text, std::size_t size, std::size_t&
     ++i;
   }
   return c;
+}
+
+// Names (POSIX file names are any bytes but '/' and NUL) are decoded without
+// loss: each byte that does not start a well-formed sequence becomes one of
+// the code points U+DC80 to U+DCFF (U+DC00 + byte), which no well-formed text
+// holds, and EncodeName writes those back as the bytes they stand for. So
+// every byte string comes back whole from its wide form; a wide text whose
+// other surrogates cannot be encoded gets U+FFFD for them.
+constexpr char32_t kEscapeBase = 0xDC00;
+
+inline bool IsEscapedByte(char32_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
+
+inline char32_t DecodeName(const unsigned char* text, std::size_t size, std::size_t& i) {
+  const std::size_t start = i;
+  const char32_t c = Decode(text, size, i);
+  const bool replacementItself = i - start == 3 && text[start] == 0xEF &&
+                                 text[start + 1] == 0xBF && text[start + 2] == 0xBD;
+  if (c != kReplacement || replacementItself) return c;
+  i = start + 1;  // ASCII always decodes, so this byte is 0x80 or above
+  return kEscapeBase + text[start];
+}
+
+inline void AppendName(std::string& out, char32_t c) {
+  if (IsEscapedByte(c))
+    out += static_cast<char>(c - kEscapeBase);
+  else
+    Append(out, c);
 }
 
 }  // namespace utf8

@@ -35,7 +35,7 @@ TEST_F(ApplicationTest, IdentityAndVersions) {
 TEST_F(ApplicationTest, FoldersAreComposedAndCreatedAsTheTableSays) {
   TestApplication app;  // loads its options: the common folder exists now
   const wpath data = AppData();
-  const wpath docs = home_.Path() / "docs" / "Orvanta" / L"Test\u00e5pp" / "2.1.3";
+  const wpath docs = home_.Path() / "docs" / "Orvanta" / wstring_to_path(L"Test\u00e5pp") / "2.1.3";
   EXPECT_TRUE(fs::is_directory(data));
   EXPECT_FALSE(fs::exists(docs));
 
@@ -62,7 +62,7 @@ TEST_F(ApplicationTest, FoldersAreComposedAndCreatedAsTheTableSays) {
       {"program files", BaseApplication::ProgramFilesOrvantaPath(),
        home_.Path() / "programs" / "Orvanta"},
       {"latest version", BaseApplication::LatestVersionPath(),
-       wpath(L"http://www.orvanta.example/Test\u00e5pp/latest_version.xml")},
+       wstring_to_path(L"http://www.orvanta.example/Test\u00e5pp/latest_version.xml")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -38,7 +38,7 @@ TEST_F(ApplicationTest, DefaultsSaveToTheExactFileAndLoadBack) {
   LogCapture log;
   ASSERT_TRUE(app.SaveUserOptions());
   EXPECT_EQ(Golden("DefaultOptions.xml"), ReadFile(app.ConfigFile()));
-  EXPECT_EQ(L"Saving configuration file: " + app.ConfigFile().wstring() +
+  EXPECT_EQ(L"Saving configuration file: " + path_to_wstring(app.ConfigFile()) +
                 L"\nWriting to XML archive\nFinished writing archive\n\n",
             log.Text());
   EXPECT_FALSE(fs::exists(app.ConfigFile().string() + ".new"));

@@ -114,7 +114,7 @@ class ApplicationTest : public ::testing::Test {
 
   // The common application-data folder the application will use.
   wpath AppData() const {
-    return home_.Path() / "data" / "Orvanta" / L"Test\u00e5pp" / "2.1.3";
+    return home_.Path() / "data" / "Orvanta" / wstring_to_path(L"Test\u00e5pp") / "2.1.3";
   }
 
   TemporaryFolder home_;

@@ -357,7 +357,7 @@ TEST_F(DocumentTest, ChangedFlagAndPrintFlags) {
 TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
   EXPECT_THROW(MemoryDocument(wpath(), true), NoPathError);
   journal.clear();
-  { MemoryDocument opened(wpath(L"/projects/Br\u00fccke.xml"), true); }
+  { MemoryDocument opened(wstring_to_path(L"/projects/Br\u00fccke.xml"), true); }
   EXPECT_EQ((Journal{"The project at '/projects/Br\xC3\xBC" "cke.xml' has been opened",
                      "The project at '/projects/Br\xC3\xBC" "cke.xml' has been closed"}),
             journal);

@@ -1,6 +1,8 @@
 // The example program's units, project file and calculation, in-process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -133,17 +135,35 @@ TEST_F(SectionsProject, AFailedReadChangesNothing) {
   EXPECT_THROW(Project(folder_.Write("empty.xml", "")), std::runtime_error);
 }
 
+// A read-only project is not replaced, and neither is one that another
+// program saved since this one read it; each says why.
 TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   auto project = Sample();
   const Orvanta::wpath file = folder_.Path() / "p.xml";
   project->SaveAs(file);
-  const std::string saved = ReadFile(file);
-  // The temporary file cannot be made where a folder of its name stands.
-  boost::filesystem::create_directories(folder_.Path() / "p.xml.new" / "x");
+  std::string saved = ReadFile(file);
   project->Create(MakeSection(L"Circle", {Mm(10)}));
-  EXPECT_ANY_THROW(project->Save());
-  EXPECT_EQ(ReadFile(file), saved);
-  EXPECT_TRUE(project->HasChanged());
+  const auto saveFails = [&](const std::string& reason) {
+    try {
+      project->Save();
+      ADD_FAILURE() << "saved";
+    } catch (const std::runtime_error& error) {
+      EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(ReadFile(file), saved);
+    EXPECT_TRUE(project->HasChanged());
+  };
+  boost::filesystem::permissions(file, boost::filesystem::owner_read);
+  saveFails("read-only");
+  boost::filesystem::permissions(file, boost::filesystem::owner_read | boost::filesystem::owner_write);
+  Sample()->SaveAs(folder_.Path() / "other.xml");  // another program's version
+  saved = ReadFile(folder_.Path() / "other.xml");
+  boost::filesystem::rename(folder_.Path() / "other.xml", file);
+  saveFails("was changed by another program since it was read");
+  project->Revert();  // read again: its version may now be replaced
+  project->Create(MakeSection(L"Circle", {Mm(10)}));
+  project->Save();
+  EXPECT_NE(ReadFile(file), saved);
 }
 
 TEST_F(SectionsProject, SavingOntoAFolderLeavesNoTemporaryFile) {
@@ -155,7 +175,33 @@ TEST_F(SectionsProject, SavingOntoAFolderLeavesNoTemporaryFile) {
   EXPECT_ANY_THROW(project->SaveCopyAs(folder));
   EXPECT_EQ(project->Path(), file);
   EXPECT_TRUE(boost::filesystem::is_directory(folder / "inside"));
-  EXPECT_FALSE(boost::filesystem::exists(folder_.Path() / "f.xml.new"));
+  EXPECT_EQ(2, std::distance(boost::filesystem::directory_iterator(folder_.Path()),
+                             boost::filesystem::directory_iterator()));  // p.xml, f.xml
+}
+
+// Loading takes time in proportion to the sections: eight times the sections
+// take about eight times as long (a check of each name against every other
+// took sixty-four).
+TEST_F(SectionsProject, LoadingTakesLinearTime) {
+  const auto secondsToLoad = [&](int sections) {
+    auto project = boost::make_shared<Project>();
+    const bool notify = project->SetNotify(false);
+    for (int i = 0; i < sections; ++i) project->Create(MakeSection(L"Square", {Mm(10)}));
+    project->SetNotify(notify);
+    const Orvanta::wpath file = folder_.Path() / ("n" + std::to_string(sections) + ".xml");
+    project->SaveAs(file);
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+      const auto start = std::chrono::steady_clock::now();
+      project->ReadFrom(file);
+      best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                                .count());
+    }
+    EXPECT_EQ(static_cast<std::size_t>(sections), project->NumItems());
+    return best;
+  };
+  const double small = secondsToLoad(5000), large = secondsToLoad(40000);
+  EXPECT_LT(large, 20 * small) << small << " s, then " << large << " s";
 }
 
 TEST_F(SectionsProject, SectionsRefuseBadDimensionsWithoutChanging) {

@@ -5,6 +5,8 @@
 #include <boost/archive/xml_archive_exception.hpp>
 #include <boost/archive/xml_oarchive.hpp>
 #include <boost/serialization/vector.hpp>
+#include <algorithm>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -92,8 +94,27 @@ TEST(XmlInputArchive, BadClosingTagOfAHeaderArchiveIsIgnored) {
   }
 }
 
+// The most bytes a vector has asked its allocator for at once.
+std::size_t peakBytes = 0;
+template <class T>
+struct PeakAllocator {
+  using value_type = T;
+  PeakAllocator() = default;
+  template <class U>
+  PeakAllocator(const PeakAllocator<U>&) {}
+  T* allocate(std::size_t n) {
+    peakBytes = std::max(peakBytes, n * sizeof(T));
+    return std::allocator<T>().allocate(n);
+  }
+  void deallocate(T* p, std::size_t n) { std::allocator<T>().deallocate(p, n); }
+  friend bool operator==(const PeakAllocator&, const PeakAllocator&) { return true; }
+  friend bool operator!=(const PeakAllocator&, const PeakAllocator&) { return false; }
+};
+
 // A collection's count is checked against the rest of the input before the
-// library's archive would allocate that many elements.
+// library's archive would allocate that many elements: each element takes at
+// least ten characters. A count the input could hold costs memory only as
+// its elements arrive.
 TEST(XmlInputArchive, CountsLongerThanTheInputThrow) {
   std::ostringstream out;
   {
@@ -135,6 +156,22 @@ TEST(XmlInputArchive, CountsLongerThanTheInputThrow) {
     if (c.loads) {
       EXPECT_EQ(narrowLoaded, wideLoaded);
     }
+  }
+
+  // A megabyte of blanks behind three elements that claim to be 100 000 (or,
+  // beyond what the blanks could hold, 110 000).
+  const std::string padded = good + std::string(1000000, ' ');
+  for (const char* count : {"100000", "110000"}) {
+    SCOPED_TRACE(count);
+    std::string xml = padded;
+    xml.replace(xml.find("<count>3"), 8, std::string("<count>") + count);
+    std::istringstream in(xml);
+    XmlInputArchive archive(in, boost::archive::no_header);
+    std::vector<int, PeakAllocator<int>> loaded;
+    peakBytes = 0;
+    EXPECT_THROW(archive >> boost::serialization::make_nvp("v", loaded),
+                 boost::archive::archive_exception);
+    EXPECT_LT(peakBytes, 1024u);  // not 400 000 bytes for the count
   }
 }
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <locale>
 #include <string>
+#include <type_traits>
 
 namespace Orvanta {
 namespace {
@@ -71,11 +73,37 @@ TEST(TextConversion, ReplacesInvalidWideCharacters) {
 namespace Orvanta {
 namespace {
 
-TEST(TextConversion, WidePathsAreUtf8WhateverTheLocale) {
-  const wpath path(L"/tmp/Br\u00fccke/m\u00b2.xml");
-  EXPECT_EQ("/tmp/Br\xC3\xBC" "cke/m\xC2\xB2.xml", path.string());
-  EXPECT_EQ(L"/tmp/Br\u00fccke/m\u00b2.xml", path.wstring());
-  EXPECT_EQ(L"m\u00b2.xml", wpath("/tmp/m\xC2\xB2.xml").filename().wstring());
+constexpr bool kNarrowPaths = std::is_same<wpath::value_type, char>::value;
+
+TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
+  // Loading the library leaves the path library's own conversion as it chose it
+  // (on POSIX, from the environment's locale): the host's paths are the host's.
+  const std::locale previous = boost::filesystem::path::imbue(std::locale::classic());
+  boost::filesystem::path::imbue(previous);
+  if (kNarrowPaths) {
+    EXPECT_EQ(std::locale("").name(), previous.name());
+  }
+
+  const std::wstring wide = L"/tmp/Br\u00fccke/m\u00b2.xml";
+  EXPECT_EQ("/tmp/Br\xC3\xBC" "cke/m\xC2\xB2.xml", path_to_string(wstring_to_path(wide)));
+  EXPECT_EQ(wide, path_to_wstring(wstring_to_path(wide)));
+  EXPECT_EQ(wide, path_to_wstring(string_to_path(wstring_to_string(wide))));
+  if (!kNarrowPaths) return;
+
+  // Any byte string is a name here, and comes back whole from its wide form.
+  std::string every;
+  for (int byte = 1; byte < 256; ++byte)
+    if (byte != '/') every += static_cast<char>(byte);
+  const std::string names[] = {"caf\xE9.xml", "na\xEFve.xml", "\xED\xA0\x80", "\xEF\xBF\xBD",
+                               "\xC3", "\xF4\x90\x80\x80", every};
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const std::wstring text = path_to_wstring(string_to_path(name));
+    EXPECT_EQ(name, path_to_string(wstring_to_path(text)));
+    EXPECT_TRUE(string_to_path(name) == wstring_to_path(text));
+  }
+  // Shown as text, an undecodable byte is U+FFFD like any malformed text.
+  EXPECT_EQ("caf\xEF\xBF\xBD.xml", wstring_to_string(path_to_wstring(wpath("caf\xE9.xml"))));
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "orvanta/platform/ApplicationModule.hpp"
 #include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/Export.hpp"
+#include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/Types.hpp"
 #include "orvanta/quantities/Units.hpp"
 
@@ -157,10 +158,13 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // Program options.
   void ResetUserOptions();
   // Reads ConfigFile(); true when read. Broadcasts a composite message of the
-  // outcome unless `silent`.
+  // outcome unless `silent`. Anything but a regular file (a folder, a FIFO,
+  // which is never waited for) is "not found" (text 2041).
   bool LoadUserOptions(bool silent);
-  // Writes ConfigFile() (to a temporary file first, then renamed over the old
-  // one); false, with no message, when it cannot be written.
+  // Writes ConfigFile() through SafeFileWriter (the old file stays whole until
+  // the new one is); false when it cannot be written (a full disk, a
+  // read-only file, a folder), and then nothing is written anywhere: no
+  // message, no line in the log.
   bool SaveUserOptions() const;
   // Raises ProgramOptionsChanged with this application (owned by a shared
   // pointer).
@@ -233,7 +237,9 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // Reports. The page is CommonAppDataPath() / "Report.html"; an old page is
   // removed first. Each throws ReportGenerationError naming a missing input
   // file or engine, and ReportEngineError when the engine cannot be started.
-  // The engines run without being waited for: the page appears when they end.
+  // The engines run without being waited for: the page appears when they end
+  // (WaitForReportEngine waits for that). An engine that is not a program
+  // (on POSIX: has no execute permission bit) gives ReportEngineError(11).
 
   // GenerateHTMLReport(xml, ReportTransform(xml)).
   wpath GenerateHTMLReport(const wpath& xml) const;
@@ -249,6 +255,12 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // EnginePath() / "xsltproc" (".exe" on Windows).
   wpath CallLibXSLTEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
 
+  // Waits until the engine started by this application's last external-engine
+  // report has ended, and returns its exit code (0: it succeeded); -1 at once
+  // when there is none to wait for (the MSXML route, or waited for already),
+  // and -1 when it did not end normally. Beyond the reports' own protocol,
+  // which leaves waiting to the host.
+  int WaitForReportEngine() const;
   // Reads LatestVersionPath() and broadcasts "The latest release of this
   // program is version <Version/>" (after any download error message).
   void BroadcastLatestVersion() const;
@@ -270,7 +282,9 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // and the file stays open until the process ends. When the file cannot be
   // opened, reports "Could not open the error log" on the standard wide error
   // stream and leaves the standard log stream (and any log already open) as
-  // it was.
+  // it was. The log is a regular file of its own (LogFileStream): a symbolic
+  // link at its name is refused and neither the link nor what it names is
+  // changed.
   void CreateProgramLog(const wpath& file);
   // Writes the closing lines if a log is open; the log stays open, so that
   // later output still lands in it (a second call writes them again).
@@ -290,6 +304,7 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
   boost::shared_ptr<BaseDocument> document_;
   boost::shared_ptr<DocumentLibrary> manuals_;
+  mutable StartedProgram reportEngine_;
   std::wstring hostText_;
   std::wstring helpFileName_;
   std::wstring configFileName_;

@@ -12,6 +12,7 @@
 
 #include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/Export.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/Types.hpp"
 
 namespace Orvanta {
@@ -35,7 +36,7 @@ class ORVANTA_API ElectronicDocument {
 
   std::wstring Name() const { return name_; }
   wpath Path() const { return path_; }
-  wpath FullPath() const { return path_ / name_; }
+  wpath FullPath() const { return path_ / wstring_to_path(name_); }
   // Whether the file exists.
   bool Find() const;
   bool operator<(const ElectronicDocument& other) const { return name_ < other.name_; }

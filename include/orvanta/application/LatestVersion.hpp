@@ -8,7 +8,10 @@
 // redirects, no time limit). A failed download is broadcast as an error
 // message by the constructor. After a failed download, or when the file has
 // no readable <product_version> (missing tags, a number that is not decimal or
-// does not fit an unsigned int), the version is 0, shown as "0.0.0".
+// does not fit an unsigned int), the version is 0, shown as "0.0.0". A body
+// larger than 1 MiB (the file is a small XML text) stops the download with
+// libcurl's write error, 23, reported as any other download error; nothing
+// is thrown through libcurl.
 #pragma once
 
 #include <string>

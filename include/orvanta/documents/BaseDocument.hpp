@@ -110,9 +110,12 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   void SaveAs(const wpath& path) const;
   // Writes a copy to `path`; the path and changed flag stay.
   void SaveCopyAs(const wpath& path) const;
-  // Copies the file as last saved to BackupPath(), replacing an older backup.
-  // Does nothing without a path; a failure is broadcast as an error message
-  // and never thrown.
+  // Copies the file as last saved to BackupPath() through SafeFileWriter: an
+  // older backup stays whole until the new one is. Does nothing without a
+  // path, and makes no backup (saying so in the wide log stream) when
+  // BackupPath() is the document's own file (a project named like a backup,
+  // or a link to it), which copying would destroy. A failure is broadcast as
+  // an error message and never thrown.
   void Backup() const;
   // The path whose file name loses the part from its last dot on and gains
   // the backup extension as it is written: with "bak" (no dot) site.abc

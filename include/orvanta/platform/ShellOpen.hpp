@@ -15,6 +15,7 @@
 // QuoteCommandLineArgument (CommandLine.hpp) writes a path into the text.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -40,16 +41,50 @@ ORVANTA_API long ShellOpen(const std::wstring& verb, const wpath& file,
                            const std::wstring& parameters, const wpath& directory,
                            int showCommand);
 
+class StartedProgram;
+
 namespace detail {
 
-// The library's own runs of programs (the report engines), not exported:
-// `program` starts as a program whatever its name, or fails as ShellOpen
-// does. `parameters` must be the text SplitCommandLine splits into
-// `arguments`: systems that start a program from a list (POSIX) pass
-// `arguments` as they are, Windows hands the text to the shell.
+// StartProgram for the library's own runs of programs (the report engines),
+// not exported: `parameters` must be the text SplitCommandLine splits into
+// `arguments`. Systems that start a program from a list (POSIX) pass
+// `arguments` as they are; Windows hands the text to the shell.
 long StartProgram(const wpath& program, const std::vector<std::wstring>& arguments,
-                  const std::wstring& parameters, const wpath& directory, int showCommand);
+                  const std::wstring& parameters, const wpath& directory, int showCommand,
+                  StartedProgram& started);
 
 }  // namespace detail
+
+// A program started by StartProgram, whose end its starter may wait for.
+// Destroying it does not wait: the program runs on, and leaves no zombie.
+class ORVANTA_API StartedProgram {
+ public:
+  StartedProgram() = default;
+  ~StartedProgram();
+  StartedProgram(StartedProgram&& other) noexcept;
+  StartedProgram& operator=(StartedProgram&& other) noexcept;
+  StartedProgram(const StartedProgram&) = delete;
+  StartedProgram& operator=(const StartedProgram&) = delete;
+
+  // Whether there is a program to wait for.
+  bool IsWaitable() const { return watch_ != -1; }
+  // Waits until the program has ended and returns its exit code; -1 when it
+  // did not end normally (a signal killed it) or there is nothing to wait for.
+  // A program is waited for once.
+  int Wait();
+
+ private:
+  friend long detail::StartProgram(const wpath&, const std::vector<std::wstring>&,
+                                   const std::wstring&, const wpath&, int, StartedProgram&);
+  std::intptr_t watch_ = -1;
+};
+
+// Starts `program` as ShellOpen starts a program, never waiting for it, and
+// lets the caller wait for its end through `started`. Only a program is
+// started: a file that is not one (on POSIX, without an execute permission
+// bit) gives ShellOpenBadFormat. The codes are ShellOpen's; `started` is
+// replaced (the program it stood for is forgotten, not waited for).
+ORVANTA_API long StartProgram(const wpath& program, const std::wstring& parameters,
+                              const wpath& directory, int showCommand, StartedProgram& started);
 
 }  // namespace Orvanta

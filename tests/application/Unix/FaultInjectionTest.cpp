@@ -1,19 +1,29 @@
-// Writes that fail: a file-size limit (as on a full disk) set in a child
-// process, and paths that are folders. Whatever fails must be reported as the
-// library promises, and no file that was good before may be cut short.
+// Writes that fail and files that are not what they seem: a file-size limit
+// (as on a full disk) set in a child process, permissions checked as the user
+// nobody, links, folders and FIFOs planted where the user's files belong, two
+// processes writing one file at once, and processes killed while they save.
+// Whatever fails must be reported as the library promises, no file that was
+// good before may be damaged, and nothing may be written through a link.
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <boost/filesystem/operations.hpp>
 #include <fstream>
 #include <functional>
+#include <iostream>
+#include <sstream>
 #include <stdexcept>
 
 #include "TestApplication.hpp"
+#include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
 
 namespace Orvanta {
 namespace {
@@ -44,6 +54,28 @@ int InChild(const std::function<bool()>& prepare, const std::function<int()>& bo
   return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
 }
 
+// Starts `body` in a child process without waiting for it; its exit status is
+// the body's result, 126 when it threw.
+pid_t StartChild(const std::function<int()>& body) {
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    int result = 126;
+    try {
+      result = body();
+    } catch (...) {
+    }
+    ::_exit(result);
+  }
+  return child;
+}
+
+int ExitStatus(pid_t child) {
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
+}
+
 // Runs `body` in a child process whose files may not grow past `bytes`.
 int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
   return InChild(
@@ -55,38 +87,58 @@ int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
       body);
 }
 
-// Runs `body` in a child process that cannot write into folders without a
-// write permission bit: as the unprivileged user nobody when the tests run
-// as root.
+// Runs `body` in a child process that permissions bind: as the unprivileged
+// user nobody when the tests run as root.
+constexpr uid_t kNobody = 65534;
 int WithoutWritePermission(const std::function<int()>& body) {
   return InChild(
       [] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); },
       body);
 }
 
-// Writes its text to a temporary file beside the target and renames that over
-// the target, and throws when either step fails: a host that saves the way
-// the example program does.
+// Saves through the library's careful writer, as a host should.
 class CarefulDocument : public TextDocument {
  public:
   CarefulDocument() : TextDocument(true) {}
   void WriteTo(const wpath& path) const override {
-    const wpath temporary = path.string() + ".new";
-    boost::system::error_code ignored;
-    std::ofstream out(temporary.string(), std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out) {
-      fs::remove(temporary, ignored);
-      throw std::runtime_error("cannot write " + temporary.string());
-    }
-    fs::rename(temporary, path, ignored);
-    if (ignored) {
-      fs::remove(temporary);
-      throw std::runtime_error("cannot replace " + path.string());
-    }
+    SafeFileWriter file(path);
+    file.Stream() << text;
+    file.Commit();
   }
 };
+
+// The names in `folder`, sorted.
+std::vector<std::string> Names(const wpath& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Replaces `target` with `content`; the error's code when it fails.
+boost::system::error_code Replace(const wpath& target, const std::string& content) {
+  try {
+    SafeFileWriter file(target);
+    file.Stream() << content;
+    file.Commit();
+  } catch (const fs::filesystem_error& error) {
+    return error.code();
+  }
+  return boost::system::error_code();
+}
+
+mode_t Mode(const wpath& file) {
+  struct stat status {};
+  ::lstat(file.c_str(), &status);
+  return status.st_mode & 07777;
+}
+
+long long Now() {
+  timespec now{};
+  ::clock_gettime(CLOCK_MONOTONIC, &now);
+  return now.tv_sec * 1000000000LL + now.tv_nsec;
+}
 
 // SaveAs and SaveCopyAs, which must both leave the document as it was when
 // the host cannot write.
@@ -132,7 +184,7 @@ TEST_F(ApplicationTest, FullDiskDuringSaveAsKeepsBothFiles) {
               }));
     EXPECT_EQ(std::string(1000, 'a'), ReadFile(own));
     EXPECT_EQ("other's", ReadFile(other));
-    EXPECT_FALSE(fs::exists(other.string() + ".new"));
+    EXPECT_EQ((std::vector<std::string>{"other.sec", "own.sec"}), Names(home_.Path()));
   }
 }
 
@@ -161,21 +213,58 @@ TEST_F(ApplicationTest, SaveAsIntoAReadOnlyFolderOrOntoAFolderKeepsEverything) {
     EXPECT_EQ("kept", ReadFile(kept));
     EXPECT_FALSE(fs::exists(locked / "new.sec"));
     EXPECT_TRUE(fs::is_directory(folder / "inside"));
-    EXPECT_FALSE(fs::exists(folder.string() + ".new"));
+    EXPECT_EQ((std::vector<std::string>{"folder.sec", "locked", "own.sec"}), Names(home_.Path()));
     EXPECT_EQ("first", ReadFile(own));
   }
   fs::permissions(locked, fs::owner_all);
 }
 
-TEST_F(ApplicationTest, FullDiskNeverCutsTheOptionsFileShort) {
+// Nothing is written anywhere when the options file cannot be written: not
+// the file, not the log. A folder or a FIFO in the file's place is "not
+// found" when loading, and a FIFO is never waited for.
+TEST_F(ApplicationTest, OptionsFileThatCannotBeWrittenOrReadIsLeftAlone) {
   TestApplication app;
   app.SetMaxNumRecentProjects(7);
   ASSERT_TRUE(app.SaveUserOptions());
-  const std::string good = ReadFile(app.ConfigFile());
+  const wpath file = app.ConfigFile();
+  const std::string good = ReadFile(file);
+  const std::vector<std::string> names = Names(file.parent_path());
   app.SetMaxNumRecentProjects(8);
-  EXPECT_EQ(0, WithFileSizeLimit(200, [&] { return app.SaveUserOptions() ? 1 : 0; }));
-  EXPECT_EQ(good, ReadFile(app.ConfigFile()));
-  EXPECT_FALSE(fs::exists(app.ConfigFile().string() + ".new"));
+  // 0 when the save failed and wrote no log line.
+  const auto failsSilently = [&] {
+    std::wostringstream log;
+    std::wstreambuf* previous = std::wclog.rdbuf(log.rdbuf());
+    const bool saved = app.SaveUserOptions();
+    std::wclog.rdbuf(previous);
+    return (saved ? 1 : 0) | (log.str().empty() ? 0 : 2);
+  };
+  EXPECT_EQ(0, WithFileSizeLimit(200, failsSilently));
+  ::chmod(file.c_str(), 0444);  // read-only: refused even for root
+  EXPECT_EQ(0, failsSilently());
+  EXPECT_EQ(good, ReadFile(file));
+  EXPECT_EQ(names, Names(file.parent_path()));
+
+  struct Catcher {
+    void On(boost::shared_ptr<Message> message, bool) {
+      leaves = message->GetComposite()->Children();
+    }
+    std::vector<CompositeMessage::Child> leaves;
+  } catcher;
+  const auto notFound = [&](const char* what) {
+    SCOPED_TRACE(what);
+    Signals::SignalManager::Instance()->ConnectToBroadcast(&catcher, &Catcher::On);
+    EXPECT_FALSE(app.LoadUserOptions(false));
+    Signals::SignalManager::Instance()->DisconnectFromBroadcast(&catcher, &Catcher::On);
+    ASSERT_EQ(1u, catcher.leaves.size());
+    EXPECT_EQ(0u, wstring_to_string(catcher.leaves[0]->Text()).find("User options not found"));
+    EXPECT_EQ(0, failsSilently());
+  };
+  fs::remove(file);
+  fs::create_directory(file);
+  notFound("a folder");
+  fs::remove(file);
+  ASSERT_EQ(0, ::mkfifo(file.c_str(), 0644));
+  notFound("a FIFO");
 }
 
 TEST_F(ApplicationTest, FullDiskDuringASaveLeavesTheBackup) {
@@ -216,6 +305,8 @@ TEST_F(ApplicationTest, ReportPageThatCannotBeWrittenIsReported) {
   TestApplication app;
   app.SetXSLTEngine(BaseApplication::MSXML);
   const wpath xml = home_.Write("r.xml", "<r/>"), xsl = home_.Write("r.xsl", "<x/>");
+  const wpath page = BaseApplication::CommonAppDataPath() / "Report.html";
+  const std::vector<std::string> before = Names(page.parent_path());
   EXPECT_EQ(0, WithFileSizeLimit(100, [&] {
               try {
                 app.GenerateHTMLReport(xml, xsl);
@@ -224,10 +315,12 @@ TEST_F(ApplicationTest, ReportPageThatCannotBeWrittenIsReported) {
               }
               return 1;
             }));
-  fs::remove(BaseApplication::CommonAppDataPath() / "Report.html");  // what the child left
-  fs::create_directory(BaseApplication::CommonAppDataPath() / "Report.html");  // a folder
-  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, BaseApplication::CommonAppDataPath() / "Report.html"),
-               BaseApplication::ReportGenerationError);
+  EXPECT_EQ(before, Names(page.parent_path()));  // no page, no temporary file
+  fs::create_directory(page);
+  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, page), BaseApplication::ReportGenerationError);
+  fs::remove(page);
+  ASSERT_EQ(0, ::mkfifo(page.c_str(), 0644));
+  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, page), BaseApplication::ReportGenerationError);
 }
 
 TEST_F(ApplicationTest, BackupOverAFolderIsAnErrorMessageNotALoss) {
@@ -240,6 +333,258 @@ TEST_F(ApplicationTest, BackupOverAFolderIsAnErrorMessageNotALoss) {
   project->Save();
   EXPECT_EQ("kept", ReadFile(file));
   ASSERT_EQ(1u, journal.size());  // the backup's error; a silent document says nothing else
+}
+
+// A project whose backup path is its own file (a backup opened to recover
+// from it, a backup extension that is the project's own, a backup that is a
+// link to the project) is saved without a backup, and the log says so. A
+// backup that cannot be completed leaves the last good one whole.
+TEST_F(ApplicationTest, BackupNeverDestroysTheProjectOrTheLastGoodBackup) {
+  const struct {
+    const char* name;
+    const char* file;
+    const char* extension;
+    const char* link;  // made a link to the project
+  } sameFile[] = {
+      {"a project opened from its backup", "rescue.bak", ".bak", nullptr},
+      {"the project's own extension", "p.xml", ".xml", nullptr},
+      {"a backup that links to the project", "q.sec", ".bak", "q.bak"},
+  };
+  for (const auto& c : sameFile) {
+    SCOPED_TRACE(c.name);
+    BaseApplication::SetBackupExtension(c.extension);
+    const wpath file = home_.Path() / c.file;
+    auto project = boost::make_shared<CarefulDocument>();
+    project->text = std::string(3000, 'a');
+    project->SaveAs(file);
+    if (c.link) fs::create_symlink(c.file, home_.Path() / c.link);
+    project->text = std::string(4000, 'b');
+    EXPECT_EQ(0, WithFileSizeLimit(3500, [&] {  // and the host's write fails
+                try {
+                  project->Save();
+                } catch (const std::exception&) {
+                  return 0;
+                }
+                return 1;
+              }));
+    EXPECT_EQ(std::string(3000, 'a'), ReadFile(file));
+    std::wostringstream log;
+    std::wstreambuf* previous = std::wclog.rdbuf(log.rdbuf());
+    project->Save();
+    std::wclog.rdbuf(previous);
+    EXPECT_EQ(std::string(4000, 'b'), ReadFile(file));
+    EXPECT_NE(std::wstring::npos, log.str().find(L"No backup made"));
+  }
+  BaseApplication::SetBackupExtension(".bak");
+
+  const wpath file = home_.Path() / "r.sec", backup = home_.Path() / "r.bak";
+  auto project = boost::make_shared<TextDocument>(false);
+  project->text = std::string(3000, 'a');
+  project->SaveAs(file);
+  project->Save();
+  project->text = std::string(5000, 'b');
+  project->Save();  // the backup holds the 'a's
+  journal.clear();
+  const std::vector<std::string> names = Names(home_.Path());
+  EXPECT_EQ(0, WithFileSizeLimit(4000, [&] {  // the new backup would need 5000 bytes
+              project->Backup();
+              return journal.size() == 1 ? 0 : 1;  // the error, as a message
+            }));
+  EXPECT_EQ(std::string(3000, 'a'), ReadFile(backup));
+  EXPECT_EQ(names, Names(home_.Path()));
+}
+
+// The log is a regular file of its own: a link planted at its name is
+// refused (message 2045), and the file it names keeps its content and mode.
+TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
+  TestApplication app;
+  const wpath log = home_.Path() / "Program.log";
+  const wpath victim = home_.Write("victim", "precious");
+  ::chmod(victim.c_str(), 0444);
+  std::wstreambuf* const previousLog = std::wclog.rdbuf();
+  for (const bool append : {false, true}) {
+    SCOPED_TRACE(append ? "appending" : "replacing");
+    app.SetAppendToLog(append);
+    fs::remove(log);
+    fs::create_symlink(victim, log);
+    std::wostringstream errors;
+    std::wstreambuf* previousErrors = std::wcerr.rdbuf(errors.rdbuf());
+    app.CreateProgramLog(log);
+    std::wclog << L"after the refusal" << std::endl;  // wherever it goes, not to the victim
+    std::wcerr.rdbuf(previousErrors);
+    EXPECT_EQ(L"Could not open the error log\n", errors.str());
+    EXPECT_EQ("precious", ReadFile(victim));
+    EXPECT_EQ(0444u, Mode(victim));
+    EXPECT_TRUE(fs::is_symlink(log));
+    app.CreateProgramLog(home_.Path() / "Good.log");  // the next round follows an open log
+  }
+  app.CloseProgramLog();
+  std::wclog.rdbuf(previousLog);
+  fs::remove(log);
+  ASSERT_EQ(0, ::mkfifo(log.c_str(), 0644));  // refused at once, not waited for
+  std::wostringstream errors;
+  std::wstreambuf* previousErrors = std::wcerr.rdbuf(errors.rdbuf());
+  app.CreateProgramLog(log);
+  std::wcerr.rdbuf(previousErrors);
+  EXPECT_EQ(L"Could not open the error log\n", errors.str());
+}
+
+// What SafeFileWriter refuses, it refuses before writing anything.
+TEST(SafeFileWriter, RefusesWhatItMayNotReplaceAndWritesNothing) {
+  testing::TemporaryFolder home;
+  const wpath shared = home.Path() / "shared";  // anyone may write in it
+  fs::create_directory(shared);
+  ::chmod(shared.c_str(), 0777);
+  const wpath readOnly = home.Write("shared/read-only", "old"),
+              others = home.Write("shared/root's", "old"), fifo = shared / "fifo",
+              folder = shared / "folder";
+  ::chmod(readOnly.c_str(), 0444);
+  ::chmod(others.c_str(), 0644);
+  ::mkfifo(fifo.c_str(), 0666);
+  fs::create_directory(folder);
+  const std::vector<std::string> names = Names(shared);
+
+  EXPECT_EQ(make_error_code(FileError::ReadOnly), Replace(readOnly, "new"));
+  EXPECT_EQ(boost::system::errc::is_a_directory, Replace(folder, "new"));
+  EXPECT_EQ(make_error_code(FileError::NotRegularFile), Replace(fifo, "new"));
+  EXPECT_EQ(0, WithoutWritePermission([&] {
+              return Replace(others, "new") == boost::system::errc::permission_denied ? 0 : 1;
+            }));
+  EXPECT_EQ(0, WithoutWritePermission([&] {  // a folder nobody may not write
+              return Replace(home.Path() / "new", "new") ==
+                             boost::system::errc::permission_denied
+                         ? 0
+                         : 1;
+            }));
+  EXPECT_EQ("old", ReadFile(readOnly));
+  EXPECT_EQ("old", ReadFile(others));
+  EXPECT_EQ(names, Names(shared));
+  EXPECT_EQ((std::vector<std::string>{"shared"}), Names(home.Path()));
+}
+
+// The file a link names is replaced and the link stays; the permission bits
+// and the owner stay; a name as long as the system allows can be saved; a
+// full disk leaves the old file and no temporary one.
+TEST(SafeFileWriter, KeepsLinksPermissionsOwnersAndLongNames) {
+  testing::TemporaryFolder home;
+  const wpath real = home.Write("real.xml", "old");
+  ::chmod(real.c_str(), 0640);
+  ASSERT_EQ(0, ::chown(real.c_str(), kNobody, kNobody));
+  fs::create_symlink("real.xml", home.Path() / "link.xml");
+  fs::create_directory(home.Path() / "links");
+  fs::create_symlink("../link.xml", home.Path() / "links" / "chain.xml");
+  fs::create_symlink("absent.xml", home.Path() / "dangling.xml");
+  fs::create_symlink(real, home.Path() / "real.xml.new");  // planted where others wrote
+  const std::string longName(255, 'n');
+
+  EXPECT_FALSE(Replace(home.Path() / "link.xml", "through a link"));
+  EXPECT_EQ("through a link", ReadFile(real));
+  EXPECT_FALSE(Replace(home.Path() / "links" / "chain.xml", "through two"));
+  EXPECT_EQ("through two", ReadFile(real));
+  EXPECT_FALSE(Replace(home.Path() / "dangling.xml", "created"));
+  EXPECT_EQ("created", ReadFile(home.Path() / "absent.xml"));
+  EXPECT_FALSE(Replace(home.Path() / longName, "long"));
+  EXPECT_EQ("long", ReadFile(home.Path() / longName));
+  for (const char* link : {"link.xml", "links/chain.xml", "dangling.xml", "real.xml.new"})
+    EXPECT_TRUE(fs::is_symlink(home.Path() / link)) << link;
+  struct stat status {};
+  ASSERT_EQ(0, ::stat(real.c_str(), &status));
+  EXPECT_EQ(0640u, status.st_mode & 07777);
+  EXPECT_EQ(kNobody, status.st_uid);
+  EXPECT_EQ(kNobody, status.st_gid);
+
+  EXPECT_EQ(0, WithFileSizeLimit(2000, [&] {
+              return Replace(real, std::string(4000, 'x')) == boost::system::errc::file_too_large
+                         ? 0
+                         : 1;
+            }));
+  EXPECT_EQ("through two", ReadFile(real));
+  EXPECT_EQ((std::vector<std::string>{"absent.xml", "dangling.xml", "link.xml", "links", longName,
+                                      "real.xml", "real.xml.new"}),
+            Names(home.Path()));
+}
+
+// Two processes replacing one file take turns, and the file is always one
+// whole version. Given the version each read, the second one to save fails
+// instead of silently dropping the first one's change.
+TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
+  testing::TemporaryFolder home;
+  const wpath file = home.Write("shared.xml", "v0");
+  const std::string contents[] = {std::string(300000, 'A'), std::string(200000, 'B')};
+  int times[2][2];  // each writer's [locked, last written], through a pipe
+  for (int (&pipe)[2] : times) ASSERT_EQ(0, ::pipe(pipe));
+  pid_t writers[2];
+  for (int i = 0; i < 2; ++i)
+    writers[i] = StartChild([&, i] {
+      SafeFileWriter writer(file);
+      const long long locked = Now();
+      for (int chunk = 0; chunk < 10; ++chunk) {
+        writer.Stream() << contents[i].substr(0, contents[i].size() / 10);
+        ::usleep(2000);
+      }
+      const long long writing = Now();  // still locked: Commit lets go of the lock
+      writer.Commit();
+      const long long both[] = {locked, writing};
+      return ::write(times[i][1], both, sizeof both) == sizeof both ? 0 : 1;
+    });
+  long long spans[2][2];
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(0, ExitStatus(writers[i]));
+    EXPECT_EQ(static_cast<ssize_t>(sizeof spans[i]), ::read(times[i][0], spans[i], sizeof spans[i]));
+    ::close(times[i][0]);
+    ::close(times[i][1]);
+  }
+  EXPECT_TRUE(spans[0][1] <= spans[1][0] || spans[1][1] <= spans[0][0]) << "the writes overlapped";
+  const std::string last = ReadFile(file);
+  EXPECT_TRUE(last == contents[0] || last == contents[1]);
+
+  // Both read the same version before either saves.
+  int go[2];
+  ASSERT_EQ(0, ::pipe(go));
+  for (int i = 0; i < 2; ++i)
+    writers[i] = StartChild([&, i] {
+      const FileStamp read = InputFile(file).Stamp();
+      char byte;
+      if (::read(go[0], &byte, 1) != 1) return 5;
+      try {
+        SafeFileWriter writer(file, read);
+        writer.Stream() << contents[i];
+        writer.Commit();
+      } catch (const fs::filesystem_error& error) {
+        return error.code() == FileError::ChangedSinceRead ? 3 : 4;
+      }
+      return 0;
+    });
+  ASSERT_EQ(2, ::write(go[1], "gg", 2));
+  const int first = ExitStatus(writers[0]), second = ExitStatus(writers[1]);
+  ::close(go[0]);
+  ::close(go[1]);
+  EXPECT_EQ(3, first + second) << first << ", " << second;  // one saved, one refused
+  EXPECT_EQ(contents[first == 0 ? 0 : 1], ReadFile(file));
+  EXPECT_EQ((std::vector<std::string>{"shared.xml"}), Names(home.Path()));
+}
+
+// Killed at random points of a save, a process never leaves the file damaged:
+// it is the old version or the new one, whole.
+TEST(SafeFileWriter, KillsDuringSavesNeverDamageTheFile) {
+  testing::TemporaryFolder home;
+  const std::string versions[] = {std::string(150000, 'a'), std::string(250000, 'b')};
+  const wpath file = home.Write("project.xml", versions[0]);
+  unsigned int seed = 17;
+  for (int round = 0; round < 30; ++round) {
+    const pid_t saver = StartChild([&] {
+      for (int i = 1;; ++i) Replace(file, versions[i % 2]);
+      return 0;
+    });
+    ::usleep(1000 + ::rand_r(&seed) % 20000);
+    ::kill(saver, SIGKILL);
+    EXPECT_EQ(127, ExitStatus(saver));
+    const std::string content = ReadFile(file);
+    ASSERT_TRUE(content == versions[0] || content == versions[1])
+        << "round " << round << ": " << content.size() << " bytes";
+    for (const std::string& name : Names(home.Path()))  // what the killed writer left
+      if (name != "project.xml") fs::remove(home.Path() / name);
+  }
 }
 
 }  // namespace

@@ -63,7 +63,12 @@ class LocalHttpServer {
                                                                      : "HTTP/1.0 200 OK") +
                                    "\r\nContent-Length: " + std::to_string(body.size()) +
                                    "\r\nConnection: close\r\n\r\n" + body;
-      ::send(client, response.data(), response.size(), MSG_NOSIGNAL);
+      for (std::size_t sent = 0; sent < response.size();) {
+        const ssize_t now =
+            ::send(client, response.data() + sent, response.size() - sent, MSG_NOSIGNAL);
+        if (now <= 0) break;  // the client went away
+        sent += static_cast<std::size_t>(now);
+      }
       ::close(client);
     }
   }
@@ -113,6 +118,25 @@ TEST_F(ApplicationTest, ReadingAgainGivesZeroWhenTheVersionIsGone) {
   server.reset();
   EXPECT_NE(0, latest.ReadData());
   EXPECT_EQ(0u, latest.ProductVersion());
+}
+
+// The body is kept in memory up to 1 MiB; a larger one stops the download
+// with libcurl's write error, reported like any download error.
+TEST_F(ApplicationTest, LargeBodiesAreCutOffAtOneMebibyte) {
+  const std::string tag = "<product_version>1315</product_version>";
+  const std::string largest = std::string(1024 * 1024 - tag.size(), ' ') + tag;
+  LocalHttpServer server({{"/largest.xml", largest}, {"/larger.xml", largest + " "},
+                          {"/huge.xml", tag + std::string(8 * 1024 * 1024, ' ')}});
+  EXPECT_EQ(L"5.2.3", LatestVersion(server.Url("/largest.xml")).ProductVersionAsText());
+  EXPECT_TRUE(journal.empty());
+  for (const char* path : {"/larger.xml", "/huge.xml"}) {
+    SCOPED_TRACE(path);
+    journal.clear();
+    const LatestVersion latest(server.Url(path));
+    EXPECT_EQ(L"0.0.0", latest.ProductVersionAsText());
+    ASSERT_EQ(1u, journal.size());
+    EXPECT_EQ(0u, journal[0].find("Curl error 23: '")) << journal[0];
+  }
 }
 
 TEST_F(ApplicationTest, FailedDownloadIsReportedOnce) {

@@ -1,8 +1,12 @@
 // End-to-end tests of the orvanta-sections program: each runs the built
 // program in a home of its own and checks what it prints and the files it
 // leaves.
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -58,20 +62,32 @@ class SectionsProgram : public ::testing::Test {
   fs::path Project() const { return Work() / "sections.xml"; }
   fs::path AppData() const { return home_.Path() / "data" / "Orvanta" / "Sections" / "1.0.0"; }
 
-  // Runs the program in the work folder with `arguments` and -nosplash.
-  Outcome Run(const std::vector<std::string>& arguments) const {
-    std::string command = "cd " + Quoted(Work().string()) + " && " + Quoted(SECTIONS_PROGRAM);
+  // The command line that runs `program` in the work folder with `arguments`
+  // and -nosplash, its output in <name>.out, .err and .code in the home.
+  std::string CommandLine(const std::vector<std::string>& arguments, const std::string& name = "",
+                          const std::string& program = SECTIONS_PROGRAM) const {
+    std::string command = "cd " + Quoted(Work().string()) + " && " + Quoted(program);
     for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    const fs::path out = home_.Path() / "out", err = home_.Path() / "err",
-                   code = home_.Path() / "code";
-    command += " -nosplash </dev/null >" + Quoted(out.string()) + " 2>" + Quoted(err.string()) +
-               "; echo $? >" + Quoted(code.string());
+    const fs::path out = home_.Path() / (name + "out"), err = home_.Path() / (name + "err"),
+                   code = home_.Path() / (name + "code");
+    return command + " -nosplash </dev/null >" + Quoted(out.string()) + " 2>" +
+           Quoted(err.string()) + "; echo $? >" + Quoted(code.string());
+  }
+  Outcome Result(const std::string& name = "") const {
     Outcome outcome;
-    if (std::system(command.c_str()) != 0) return outcome;
-    outcome.code = std::stoi(ReadFile(code));
-    outcome.out = ReadFile(out);
-    outcome.err = ReadFile(err);
+    outcome.code = std::stoi(ReadFile(home_.Path() / (name + "code")));
+    outcome.out = ReadFile(home_.Path() / (name + "out"));
+    outcome.err = ReadFile(home_.Path() / (name + "err"));
     return outcome;
+  }
+
+  // Runs the program in the work folder with `arguments` and -nosplash, after
+  // the shell commands `before` (limits, say).
+  Outcome Run(const std::vector<std::string>& arguments, const std::string& before = "",
+              const std::string& program = SECTIONS_PROGRAM) const {
+    const std::string command = "(" + before + CommandLine(arguments, "", program) + ")";
+    if (std::system(command.c_str()) != 0) return Outcome();
+    return Result();
   }
 
   // Runs a command that must succeed.
@@ -283,6 +299,168 @@ TEST_F(SectionsProgram, MissingOrCorruptProjectIsReportedAndNeverRewritten) {
   EXPECT_EQ(missing.code, 1);
   EXPECT_NE(missing.err.find("'absent.xml' does not exist"), std::string::npos);
   EXPECT_FALSE(fs::exists(Work() / "absent.xml"));
+}
+
+// Any byte string is a file name here: names that are not UTF-8 open and are
+// created exactly as given, whatever the locale.
+TEST_F(SectionsProgram, FileNamesThatAreNotUtf8AreKeptByteForByte) {
+  environment_.Set("LC_ALL", "C");
+  MakeProject();
+  fs::copy_file(Project(), Work() / "caf\xE9.xml");
+  const Outcome list = Succeed({"list", "--project", "caf\xE9.xml"});
+  EXPECT_NE(list.out.find("3 section(s)"), std::string::npos);
+
+  Succeed({"new", "--project", "na\xEFve.xml"});
+  Succeed({"add", "square", "--width", "1 m", "--project", "na\xEFve.xml"});
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(Work())) names.push_back(entry.path().filename().native());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::string>{"caf\xE9.xml", "na\xEFve.bak", "na\xEFve.xml", "sections.bak",
+                                      "sections.xml"}),
+            names);
+}
+
+// Saving keeps what the user set up around the project: its permission
+// bits, a link to it (the file it names is saved), a name as long as the
+// system allows; a read-only project is refused, and a link planted where a
+// temporary file used to be written is never followed.
+TEST_F(SectionsProgram, SavingKeepsLinksPermissionsAndLongNames) {
+  MakeProject();
+  ::chmod(Project().c_str(), 0600);
+  Succeed({"add", "square", "--width", "100"});
+  EXPECT_EQ(0600u, fs::status(Project()).permissions());
+
+  ::chmod(Project().c_str(), 0444);
+  const std::string readOnly = ReadFile(Project());
+  const Outcome refused = Run({"add", "square", "--width", "100"});
+  EXPECT_EQ(1, refused.code);
+  EXPECT_NE(refused.err.find("read-only"), std::string::npos) << refused.err;
+  EXPECT_EQ(readOnly, ReadFile(Project()));
+  ::chmod(Project().c_str(), 0644);
+
+  const fs::path victim = home_.Write("victim", "precious");
+  fs::create_symlink(victim, Work() / "sections.xml.new");
+  fs::create_symlink("sections.xml", Work() / "link.xml");
+  Succeed({"add", "strip", "--width", "7", "--project", "link.xml"});
+  EXPECT_TRUE(fs::is_symlink(Work() / "link.xml"));
+  EXPECT_NE(ReadFile(Project()).find("Strip 1"), std::string::npos);
+  EXPECT_EQ("precious", ReadFile(victim));
+
+  const std::string longName = std::string(248, 'n') + ".xml";  // 252 bytes
+  Succeed({"new", "--project", longName});
+  Succeed({"add", "circle", "--diameter", "5", "--project", longName});
+  Succeed({"add", "circle", "--diameter", "6", "--project", longName});
+  EXPECT_NE(Succeed({"list", "--project", longName}).out.find("2 section(s)"), std::string::npos);
+}
+
+// A full disk during a save says the file could not be written, and why.
+TEST_F(SectionsProgram, FullDiskSaysTheProjectCouldNotBeWritten) {
+  MakeProject();
+  const std::string before = ReadFile(Project());
+  // Files may not grow past 1 KiB (the project is larger); the signal that
+  // would end the program is ignored, so that the write fails instead.
+  const Outcome full = Run({"add", "square", "--width", "100"}, "trap '' XFSZ; ulimit -f 2; ");
+  EXPECT_EQ(1, full.code);
+  EXPECT_NE(full.err.find("cannot write the project file '" + Project().string() +
+                          "': File too large"),
+            std::string::npos)
+      << full.err;
+  EXPECT_EQ(before, ReadFile(Project()));
+  EXPECT_EQ(2, std::distance(fs::directory_iterator(Work()), fs::directory_iterator()));
+}
+
+// Two programs adding to one project at once: every change is in the file,
+// or the program whose change is not says so. The project is large enough
+// for both to read it before either saves.
+TEST_F(SectionsProgram, TwoProgramsSavingOneProjectNeverLoseAChangeSilently) {
+  Succeed({"new"});
+  Succeed({"add", "square", "--width", "1"});
+  Succeed({"add", "square", "--width", "1"});
+  std::string large = ReadFile(Project());
+  const std::size_t second = large.find("\t\t<item>"), end = large.find("\t</sections>");
+  const std::string item = large.substr(second, end - second);
+  std::string items;
+  const int sections = 8000;
+  for (int i = 3; i <= sections; ++i) {
+    std::string another = item;
+    items += another.replace(another.find("Square 2"), 8, "Square " + std::to_string(i));
+  }
+  large.insert(end, items);
+  large.replace(large.find("<count>2</count>"), 16,
+                "<count>" + std::to_string(sections) + "</count>");
+
+  int refusals = 0;
+  for (int round = 0; round < 4; ++round) {
+    SCOPED_TRACE(round);
+    home_.Write("work/sections.xml", large);
+    const std::string both = "(" + CommandLine({"add", "square", "--width", "1"}, "a") + ") & (" +
+                             CommandLine({"add", "circle", "--diameter", "1"}, "b") + ") & wait";
+    ASSERT_EQ(0, std::system(both.c_str()));
+    int saved = 0;
+    for (const char* name : {"a", "b"}) {
+      const Outcome outcome = Result(name);
+      if (outcome.code == 0) {
+        ++saved;
+      } else {
+        ++refusals;
+        EXPECT_NE(outcome.err.find("was changed by another program since it was read"),
+                  std::string::npos)
+            << outcome.err;
+      }
+    }
+    EXPECT_NE(Succeed({"list"}).out.find(std::to_string(sections + saved) + " section(s)"),
+              std::string::npos);
+  }
+  EXPECT_GT(refusals, 0) << "the two programs never read the same version";
+}
+
+// Files that are not what they should be are refused at once: an options
+// file that is a FIFO (which would block every start), and a project whose
+// section names hold control characters (which no report could show).
+TEST_F(SectionsProgram, HostileFilesAreRefusedAtOnce) {
+  MakeProject();
+  fs::create_directories(AppData());
+  fs::remove(AppData() / "Sections.xml");
+  ASSERT_EQ(0, ::mkfifo((AppData() / "Sections.xml").c_str(), 0644));
+  EXPECT_NE(Succeed({"list"}).out.find("3 section(s)"), std::string::npos);
+
+  std::string named = ReadFile(Project());
+  named.replace(named.find("<name>Circle 1"), 14, "<name>Circle&#1;1");
+  home_.Write("work/control.xml", named);
+  for (const char* command : {"list", "report"}) {
+    const Outcome outcome = Run({command, "--project", "control.xml"});
+    EXPECT_EQ(1, outcome.code);
+    EXPECT_NE(outcome.err.find("a section name holds a control character"), std::string::npos)
+        << outcome.err;
+  }
+}
+
+// The report waits for its engine, however long it takes, and an engine that
+// fails is reported at once with its exit code.
+TEST_F(SectionsProgram, ReportWaitsForTheEngineAndReportsItsFailure) {
+  MakeProject();
+  // A copy of the program with an engine of its own beside it.
+  const fs::path bin = home_.Path() / "bin", program = bin / "orvanta-sections";
+  fs::create_directories(bin / "Engines");
+  fs::create_directories(bin / "Reports");
+  fs::copy_file(SECTIONS_PROGRAM, program);
+  home_.Write("bin/Reports/report.xsl", "<xsl/>");
+  const auto engine = [&](const std::string& body) {
+    home_.Write("bin/Engines/xsltproc", "#!/bin/sh\n" + body);
+    ::chmod((bin / "Engines" / "xsltproc").c_str(), 0755);
+  };
+  engine("sleep 1; echo '<html/>' > \"$3\"\n");  // -novalid -o <page> <xsl> <xml>
+  const Outcome slow = Run({"report"}, "", program.string());
+  EXPECT_EQ(0, slow.code) << slow.err;
+  EXPECT_EQ("<html/>\n", ReadFile(AppData() / "Report.html"));
+
+  engine("exit 3\n");
+  const auto start = std::chrono::steady_clock::now();
+  const Outcome failed = Run({"report"}, "", program.string());
+  EXPECT_EQ(1, failed.code);
+  EXPECT_NE(failed.err.find("the report engine failed (exit code 3)"), std::string::npos)
+      << failed.err;
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
 TEST_F(SectionsProgram, CheckVersionShowsTheDownloadErrorCleanly) {
