@@ -119,7 +119,7 @@ TEST_F(ReportTest, EnginesGetQuotedPathsAndXsltprocWritesThePage) {
     app.GenerateHTMLReport(xml_, xsl_);
     ADD_FAILURE() << "ran an engine that is not a program";
   } catch (const BaseApplication::ReportEngineError& error) {
-    EXPECT_STREQ("Error running report engine: error code = 5", error.what());
+    EXPECT_STREQ("Error running report engine: error code = 11", error.what());
   }
 
   // Paths with quotes and backslashes reach the engine whole.
