@@ -6,7 +6,15 @@
 #   build tree holding links to include/orvanta/<name> and to the public headers
 #   of the LAYERS below it, and nothing else: including a header of a higher
 #   layer does not compile. LINK names imported targets whose usage
-#   requirements (include folders, definitions) the layer needs.
+#   requirements (include folders, definitions) the layer needs. A layer's
+#   LAYERS are what its sources and public headers include, no more.
+#
+# The signal hub (messages) sits below documents, application and geometry,
+# yet its signals carry their types: Item, BaseDocument, BaseApplication,
+# Position, KeyboardPress. Its headers only forward-declare them, and its
+# signals pass them by shared pointer or reference, so the hub compiles
+# without seeing those classes and the layers above it stay above it. Only
+# the code that raises or hears a signal includes the class itself.
 
 function(orvanta_library_settings target)
   set_target_properties(${target} PROPERTIES
@@ -22,25 +30,19 @@ function(orvanta_library_settings target)
     target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:
       -UBOOST_SERIALIZATION_DYN_LINK -UBOOST_WSERIALIZATION_DYN_LINK>)
   endif()
-  # Warnings are for C++ only: a resource script has none to give.
-  if(MSVC)
-    target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:/W4 /utf-8>)
-    if(ORVANTA_WARNINGS_AS_ERRORS)
-      target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:/WX>)
-    endif()
-  else()
-    target_compile_options(${target} PRIVATE
-      $<$<COMPILE_LANGUAGE:CXX>:-Wall -Wextra -Wpedantic>)
-    if(ORVANTA_WARNINGS_AS_ERRORS)
-      target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-Werror>)
-    endif()
-  endif()
 endfunction()
 
 function(orvanta_add_layer name)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "SOURCES;LAYERS;LINK")
   set(stage "${PROJECT_BINARY_DIR}/layers/${name}")
   file(MAKE_DIRECTORY "${stage}/orvanta")
+  # A layer taken off the list since the last configure loses its link.
+  file(GLOB staged LIST_DIRECTORIES true RELATIVE "${stage}/orvanta" "${stage}/orvanta/*")
+  foreach(layer IN LISTS staged)
+    if(NOT layer IN_LIST ARG_LAYERS AND NOT layer STREQUAL name)
+      file(REMOVE "${stage}/orvanta/${layer}")
+    endif()
+  endforeach()
   foreach(layer IN LISTS ARG_LAYERS name)
     set(link "${stage}/orvanta/${layer}")
     if(EXISTS "${PROJECT_SOURCE_DIR}/include/orvanta/${layer}" AND NOT EXISTS "${link}")
@@ -51,6 +53,7 @@ function(orvanta_add_layer name)
 
   add_library(orvanta_${name} OBJECT ${ARG_SOURCES})
   orvanta_library_settings(orvanta_${name})
+  target_link_libraries(orvanta_${name} PRIVATE orvanta_warnings)
   target_include_directories(orvanta_${name} PRIVATE
     "${stage}" "${CMAKE_CURRENT_SOURCE_DIR}")
   target_link_libraries(orvanta_${name} PRIVATE ${ARG_LINK})

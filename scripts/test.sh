@@ -2,8 +2,10 @@
 # Sets everything up and runs the native test suite: the tests of a normal
 # build, the same tests built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (LeakSanitizer included), every fuzz target for a
-# few seconds, a client project built against the installed package, and
-# a shellcheck of the scripts. The Windows builds are scripts/windows.sh.
+# few seconds, and a shellcheck of the scripts. The normal build's tests
+# include the package tests: a client project built against the installed
+# package and one that adds the source tree. The Windows builds are
+# scripts/windows.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/tally.sh
@@ -25,16 +27,3 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 
 echo "== fuzz targets, a few seconds each, with ASan + UBSan + LeakSanitizer"
 bash scripts/fuzz.sh 5
-
-echo "== installed package and a client project"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-consumer() {
-  cmake --install build/release --prefix "$work/prefix" &&
-  cmake -S tests/package/consumer -B "$work/consumer" -G Ninja \
-    -DCMAKE_PREFIX_PATH="$work/prefix" -DCMAKE_BUILD_TYPE=Release &&
-  cmake --build "$work/consumer" &&
-  "$work/consumer/consumer"
-}
-tally_check "package consumer" consumer
-echo "consumer: built and ran against the installed package"
