@@ -2,7 +2,7 @@
 #include <boost/filesystem/operations.hpp>
 
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
@@ -13,11 +13,9 @@ namespace fs = boost::filesystem;
 
 wpath ShellFolderOrThrow(int csidl, unsigned int messageId, bool fillCsid) {
   wpath folder;
-  if (ShellFolderPath(csidl, folder) < 0) {
-    Error error(OrvantaDLL::Instance()->LoadStringW(messageId));
-    if (fillCsid) error.Replace(L"<CSID/>", std::to_wstring(csidl));
-    throw error;
-  }
+  if (ShellFolderPath(csidl, folder) < 0)
+    throw Error(fillCsid ? LibraryText(messageId, {{L"<CSID/>", std::to_wstring(csidl)}})
+                         : LibraryText(messageId));
   return folder;
 }
 
@@ -80,7 +78,7 @@ bool BaseApplication::HasMRUFile() { return fs::exists(MRUFile()); }
 wpath BaseApplication::XMLReport() { return CommonAppDataPath() / "Report.xml"; }
 
 wpath BaseApplication::LatestVersionPath() {
-  return wstring_to_path(OrvantaDLL::Instance()->LoadStringW(1500) + L"/" + program_name +
+  return wstring_to_path(LibraryText(1500) + L"/" + program_name +
                          L"/latest_version.xml");
 }
 

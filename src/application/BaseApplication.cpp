@@ -1,15 +1,13 @@
 // BaseApplication: construction, identity, versions and the error classes.
 #include "orvanta/application/BaseApplication.hpp"
 
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
-
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
 
 ModuleVersionInfo ProgramVersionInfo() { return ModuleVersionInfo(ApplicationModule().Handle()); }
 
@@ -20,20 +18,15 @@ std::wstring BaseApplication::prefix;
 boost::gregorian::date BaseApplication::release_date;
 
 BaseApplication::NoDocumentError::NoDocumentError(const std::wstring& where)
-    : Error(LibraryText(1984)) {
-  Replace(L"<Where/>", where);
-}
+    : Error(LibraryText(1984, {{L"<Where/>", where}})) {}
 BaseApplication::NoDocumentError::~NoDocumentError() = default;
 
 BaseApplication::ReportGenerationError::ReportGenerationError(const std::wstring& file)
-    : Error(LibraryText(2018)) {
-  Replace(L"<File/>", file);
-}
+    : Error(LibraryText(2018, {{L"<File/>", file}})) {}
 BaseApplication::ReportGenerationError::~ReportGenerationError() = default;
 
-BaseApplication::ReportEngineError::ReportEngineError(long code) : Error(LibraryText(2019)) {
-  Replace(L"<ErrorCode/>", std::to_wstring(code));
-}
+BaseApplication::ReportEngineError::ReportEngineError(long code)
+    : Error(LibraryText(2019, {{L"<ErrorCode/>", std::to_wstring(code)}})) {}
 BaseApplication::ReportEngineError::~ReportEngineError() = default;
 
 BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& programName,

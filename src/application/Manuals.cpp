@@ -1,9 +1,8 @@
 // BaseApplication: the manuals, the help file and the latest-version check.
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/application/LatestVersion.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
@@ -38,9 +37,8 @@ void BaseApplication::OpenHelpTopic(unsigned int topic) const {
 
 void BaseApplication::BroadcastLatestVersion() const {
   const LatestVersion latest(path_to_string(LatestVersionPath()));
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1547);
-  ReplaceTag(text, L"<Version/>", latest.ProductVersionAsText());
-  BroadcastInformationMessage(text, false);
+  BroadcastInformationMessage(
+      LibraryText(1547, {{L"<Version/>", latest.ProductVersionAsText()}}), false);
 }
 
 }  // namespace Orvanta

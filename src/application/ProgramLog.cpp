@@ -5,12 +5,11 @@
 #include <memory>
 
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
 #include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SystemError.hpp"
 #include "orvanta/platform/TextConversion.hpp"
@@ -32,10 +31,8 @@ LogFileStream*& LogStream() {
 }
 
 std::wstring TimedText(unsigned int id) {
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(id);
-  ReplaceTag(text, L"<Time/>",
-             boost::posix_time::to_simple_wstring(boost::posix_time::second_clock::local_time()));
-  return text;
+  return LibraryText(id, {{L"<Time/>", boost::posix_time::to_simple_wstring(
+                                             boost::posix_time::second_clock::local_time())}});
 }
 
 }  // namespace
@@ -62,7 +59,7 @@ void BaseApplication::CreateProgramLog(const wpath& file) {
                       (AppendToLog() ? std::ios::app : std::ios::trunc));
   if (!log->is_open()) {
     UseUtf8WideStandardStream(std::wcerr);
-    std::wcerr << OrvantaDLL::Instance()->LoadStringW(2045) << std::endl;
+    std::wcerr << LibraryText(2045) << std::endl;
     return;
   }
   std::wclog.rdbuf(log->rdbuf());
@@ -84,9 +81,7 @@ void BaseApplication::RunApplication(const wpath& project) const {
   const long code = ShellOpen(L"open", wstring_to_path(ApplicationModule().FileName()),
                               QuoteCommandLineArgument(path_to_wstring(project)), wpath(), 5);
   if (code > 32) {
-    std::wstring text = OrvantaDLL::Instance()->LoadStringW(1529);
-    ReplaceTag(text, L"<App/>", Name());
-    BroadcastInformationMessage(text, false);
+    BroadcastInformationMessage(LibraryText(1529, {{L"<App/>", Name()}}), false);
   } else {
     BroadcastErrorMessage(LastErrorAsText(), false);
   }

@@ -9,11 +9,10 @@
 
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/WideStreams.hpp"
@@ -113,8 +112,6 @@ BOOST_CLASS_VERSION(Orvanta::detail::ProgramOptionsRecord,
 namespace Orvanta {
 namespace {
 
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
-
 std::wostream& Log() {
   UseUtf8WideStandardStream(std::wclog);
   return std::wclog;
@@ -193,14 +190,12 @@ bool BaseApplication::LoadUserOptions(bool silent) {
         archive >> boost::serialization::make_nvp("ProgramOptions", record);
       }
       Log() << L"Finished reading archive" << L'\n' << L'\n';
-      std::wstring text = LibraryText(2039);
-      ReplaceTag(text, L"<Path/>", path_to_wstring(file));
-      outcome->InsertLeaf(new LeafMessage(text, Message::Information));
+      outcome->InsertLeaf(new LeafMessage(LibraryText(2039, {{L"<Path/>", path_to_wstring(file)}}),
+                                          Message::Information));
       loaded = true;
     } catch (const std::exception& error) {
-      std::wstring text = LibraryText(2040);
-      ReplaceTag(text, L"<Error/>", string_to_wstring(error.what()));
-      outcome->InsertLeaf(new LeafMessage(text, Message::Error));
+      outcome->InsertLeaf(new LeafMessage(
+          LibraryText(2040, {{L"<Error/>", string_to_wstring(error.what())}}), Message::Error));
     }
   }
   if (!silent) BroadcastMessage(outcome, false);
@@ -215,13 +210,10 @@ void BaseApplication::SetDrawingBoardExtents(const Units::Length& depth,
                                              const Units::Length& height,
                                              const Units::Length& width) {
   const Units::Length zero(0.0);
-  if (!(depth > zero) || !(height > zero) || !(width > zero)) {
-    Error error(LibraryText(2043));
-    error.Replace(L"<Depth/>", Shown(depth));
-    error.Replace(L"<Height/>", Shown(height));
-    error.Replace(L"<Width/>", Shown(width));
-    throw error;
-  }
+  if (!(depth > zero) || !(height > zero) || !(width > zero))
+    throw Error(LibraryText(2043, {{L"<Depth/>", Shown(depth)},
+                                   {L"<Height/>", Shown(height)},
+                                   {L"<Width/>", Shown(width)}}));
   drawing_extents_.SetMinMaxX(-width, width);
   drawing_extents_.SetMinMaxY(-width, width);
   drawing_extents_.SetMinMaxZ(-height, depth);

@@ -4,10 +4,9 @@
 #include <vector>
 
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/TextConversion.hpp"
@@ -118,11 +117,10 @@ wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const 
   const wpath folder = BaseApplication::EnginePath();
   const wpath exe = folder / wstring_to_path(engine);
   if (!fs::exists(exe)) throw BaseApplication::ReportGenerationError(path_to_wstring(exe));
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
-  ReplaceTag(text, L"<Directory/>", path_to_wstring(folder));
-  ReplaceTag(text, L"<Exe/>", engine);
-  ReplaceTag(text, L"<Params/>", command.Text());
-  BroadcastInformationMessage(text, true);
+  BroadcastInformationMessage(LibraryText(1505, {{L"<Directory/>", path_to_wstring(folder)},
+                                                 {L"<Exe/>", engine},
+                                                 {L"<Params/>", command.Text()}}),
+                              true);
   const long code =
       detail::StartProgram(exe, command.Arguments(), command.Text(), folder, 0, started);
   if (code <= 32) throw BaseApplication::ReportEngineError(code);
@@ -138,7 +136,7 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
 wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) const {
   if (!fs::exists(xml)) throw ReportGenerationError(path_to_wstring(xml));
   if (!fs::exists(xsl)) throw ReportGenerationError(path_to_wstring(xsl));
-  BroadcastCompositeMessage(OrvantaDLL::Instance()->LoadStringW(2020), true);
+  BroadcastCompositeMessage(LibraryText(2020), true);
   const wpath html = CommonAppDataPath() / "Report.html";
   if (fs::exists(html)) fs::remove(html);
   switch (XSLTEngine()) {
@@ -159,7 +157,7 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
   const std::wstring lines[] = {
       L"<html>",
       L"\t<head>",
-      L"\t\t" + OrvantaDLL::Instance()->LoadStringW(2017),
+      L"\t\t" + LibraryText(2017),
       L"\t\t<link rel=\"stylesheet\" href=\"Stylesheets\\" + PageText(ReportStyleSheet()) + L"\"/>",
       L"\t\t<title>" + PageText(ReportTitle()) + L"</title>",
       L"\t\t<script language=\"javascript\">",
