@@ -1,13 +1,16 @@
+// The latest-version check: LatestVersion, and the application's broadcast of
+// its outcome.
 #include "orvanta/application/LatestVersion.hpp"
 
 #include <curl/curl.h>
 
 #include <limits>
 
+#include "LatestVersionBody.hpp"
+#include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/TextConversion.hpp"
-#include "LatestVersionBody.hpp"
 
 namespace Orvanta {
 namespace {
@@ -97,6 +100,12 @@ std::wstring LatestVersion::DownloadErrorText(int code) const {
   return LibraryText(2158, {{L"<Number/>", std::to_wstring(code)},
                             {L"<Reason/>", reason},
                             {L"<URL/>", string_to_wstring(url_)}});
+}
+
+void BaseApplication::BroadcastLatestVersion() const {
+  const LatestVersion latest(path_to_string(LatestVersionPath()));
+  BroadcastInformationMessage(
+      LibraryText(1547, {{L"<Version/>", latest.ProductVersionAsText()}}), false);
 }
 
 }  // namespace Orvanta

@@ -1,43 +1,19 @@
-// BaseApplication: HTML reports through the XSLT engines.
+// BaseApplication: HTML reports, through the MSXML page it writes or an
+// external engine (ReportEngines.hpp).
 #include <boost/algorithm/string/replace.hpp>
 #include <boost/filesystem/operations.hpp>
-#include <vector>
 
 #include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/application/internal/ReportEngines.hpp"
 #include "orvanta/messages/Broadcast.hpp"
-#include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
-#include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
 namespace fs = boost::filesystem;
-
-// An engine's arguments, and the parameter text that splits back into them,
-// every path in double quotes.
-class EngineCommand {
- public:
-  EngineCommand& Flag(const std::wstring& flag) { return Add(flag, flag); }
-  EngineCommand& Path(const wpath& path) {
-    const std::wstring text = path_to_wstring(path);
-    return Add(text, QuoteCommandLineArgument(text));
-  }
-  const std::vector<std::wstring>& Arguments() const { return arguments_; }
-  const std::wstring& Text() const { return text_; }
-
- private:
-  EngineCommand& Add(const std::wstring& argument, const std::wstring& written) {
-    arguments_.push_back(argument);
-    text_ += (text_.empty() ? L"" : L" ") + written;
-    return *this;
-  }
-
-  std::vector<std::wstring> arguments_;
-  std::wstring text_;
-};
 
 std::wstring ForwardSlashes(const wpath& path) {
   return boost::algorithm::replace_all_copy(path_to_wstring(path), L"\\", L"/");
@@ -104,29 +80,6 @@ std::string Latin1(const std::wstring& text) {
   return bytes;
 }
 
-// Windows engines end in ".exe"; elsewhere they have no extension.
-std::wstring EngineName(const std::wstring& stem) {
-  const bool windows = wpath::preferred_separator == L'\\';
-  return windows ? stem + L".exe" : stem;
-}
-
-// Starts EnginePath() / `engine` as a program (never handed to a viewer)
-// without waiting for it, into `started`, and returns `html`.
-wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const wpath& html,
-                StartedProgram& started) {
-  const wpath folder = BaseApplication::EnginePath();
-  const wpath exe = folder / wstring_to_path(engine);
-  if (!fs::exists(exe)) throw BaseApplication::ReportGenerationError(path_to_wstring(exe));
-  BroadcastInformationMessage(LibraryText(1505, {{L"<Directory/>", path_to_wstring(folder)},
-                                                 {L"<Exe/>", engine},
-                                                 {L"<Params/>", command.Text()}}),
-                              true);
-  const long code =
-      detail::StartProgram(exe, command.Arguments(), command.Text(), folder, 0, started);
-  if (code <= 32) throw BaseApplication::ReportEngineError(code);
-  return html;
-}
-
 }  // namespace
 
 wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
@@ -139,16 +92,10 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) co
   BroadcastCompositeMessage(LibraryText(2020), true);
   const wpath html = CommonAppDataPath() / "Report.html";
   if (fs::exists(html)) fs::remove(html);
-  switch (XSLTEngine()) {
-    case MSXML:
-      return CallMSXMLEngine(xml, xsl, html);
-    case AltovaXML:
-      return CallAltovaEngine(xml, xsl, html);
-    case XSLTProc:
-      return CallLibXSLTEngine(xml, xsl, html);
-    default:
-      return wpath();
-  }
+  if (XSLTEngine() == MSXML) return CallMSXMLEngine(xml, xsl, html);
+  const detail::ReportEngine* engine = detail::FindReportEngine(XSLTEngine());
+  return engine ? detail::RunReportEngine(*engine, EnginePath(), xml, xsl, html, reportEngine_)
+                : wpath();
 }
 
 wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
@@ -193,17 +140,14 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
 
 wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
                                         const wpath& html) const {
-  return RunEngine(
-      EngineName(L"AltovaXML"),
-      EngineCommand().Flag(L"-xslt1").Path(xsl).Flag(L"-in").Path(xml).Flag(L"-out").Path(html),
-      html, reportEngine_);
+  return detail::RunReportEngine(*detail::FindReportEngine(AltovaXML), EnginePath(), xml, xsl,
+                                 html, reportEngine_);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
-  return RunEngine(EngineName(L"xsltproc"),
-                   EngineCommand().Flag(L"-novalid").Flag(L"-o").Path(html).Path(xsl).Path(xml),
-                   html, reportEngine_);
+  return detail::RunReportEngine(*detail::FindReportEngine(XSLTProc), EnginePath(), xml, xsl,
+                                 html, reportEngine_);
 }
 
 int BaseApplication::WaitForReportEngine() const { return reportEngine_.Wait(); }
