@@ -19,12 +19,6 @@ const ReportEngine kEngines[] = {
     {BaseApplication::XSLTProc, L"xsltproc", L"-novalid -o <Html/> <Xsl/> <Xml/>"},
 };
 
-// Windows programs end in ".exe"; elsewhere they have no extension.
-std::wstring ProgramName(const std::wstring& stem) {
-  const bool windows = wpath::preferred_separator == L'\\';
-  return windows ? stem + L".exe" : stem;
-}
-
 }  // namespace
 
 const ReportEngine* FindReportEngine(int engine) {
@@ -56,7 +50,7 @@ EngineCommand MakeEngineCommand(const ReportEngine& engine, const wpath& xml, co
 
 wpath RunReportEngine(const ReportEngine& engine, const wpath& folder, const wpath& xml,
                       const wpath& xsl, const wpath& html, StartedProgram& started) {
-  const std::wstring program = ProgramName(engine.stem);
+  const std::wstring program = ExecutableFileName(engine.stem);
   const wpath exe = folder / wstring_to_path(program);
   if (!boost::filesystem::exists(exe))
     throw BaseApplication::ReportGenerationError(path_to_wstring(exe));

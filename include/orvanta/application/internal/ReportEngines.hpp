@@ -25,7 +25,8 @@ namespace detail {
 struct ReportEngine {
   // Its value of the XSLTEngine option.
   int engine;
-  // The program's file name without the system's extension for programs.
+  // The program's file name without the system's ending for programs
+  // (ExecutableFileName adds it).
   const wchar_t* stem;
   // Its arguments, separated by blanks: <Xml/>, <Xsl/> and <Html/> stand for
   // the report file, the stylesheet and the page, anything else is a flag.
