@@ -14,6 +14,7 @@
 #include "orvanta/platform/FileAttributes.hpp"
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/HelpViewer.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/Module.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"

@@ -1,17 +1,34 @@
-// BaseApplication: construction, identity, versions and the error classes.
+// BaseApplication: construction, identity, versions, the error classes, and
+// the forwards to the parts it holds (folders, options, the program log).
 #include "orvanta/application/BaseApplication.hpp"
 
-#include "orvanta/frame/OrvantaDLL.hpp"
+#include <boost/filesystem/operations.hpp>
+#include <iostream>
+
+#include "orvanta/application/internal/ApplicationFolders.hpp"
+#include "orvanta/application/internal/ProgramLog.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
+#include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/WideStreams.hpp"
 
 namespace Orvanta {
 namespace {
 
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
+namespace fs = boost::filesystem;
 
 ModuleVersionInfo ProgramVersionInfo() { return ModuleVersionInfo(ApplicationModule().Handle()); }
+
+std::wostream& Log() {
+  UseUtf8WideStandardStream(std::wclog);
+  return std::wclog;
+}
 
 }  // namespace
 
@@ -20,20 +37,15 @@ std::wstring BaseApplication::prefix;
 boost::gregorian::date BaseApplication::release_date;
 
 BaseApplication::NoDocumentError::NoDocumentError(const std::wstring& where)
-    : Error(LibraryText(1984)) {
-  Replace(L"<Where/>", where);
-}
+    : Error(LibraryText(1984, {{L"<Where/>", where}})) {}
 BaseApplication::NoDocumentError::~NoDocumentError() = default;
 
 BaseApplication::ReportGenerationError::ReportGenerationError(const std::wstring& file)
-    : Error(LibraryText(2018)) {
-  Replace(L"<File/>", file);
-}
+    : Error(LibraryText(2018, {{L"<File/>", file}})) {}
 BaseApplication::ReportGenerationError::~ReportGenerationError() = default;
 
-BaseApplication::ReportEngineError::ReportEngineError(long code) : Error(LibraryText(2019)) {
-  Replace(L"<ErrorCode/>", std::to_wstring(code));
-}
+BaseApplication::ReportEngineError::ReportEngineError(long code)
+    : Error(LibraryText(2019, {{L"<ErrorCode/>", std::to_wstring(code)}})) {}
 BaseApplication::ReportEngineError::~ReportEngineError() = default;
 
 BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& programName,
@@ -46,14 +58,15 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
       manuals_(new DocumentLibrary),
       hostText_(hostText),
       helpFileName_(helpFileName),
-      configFileName_(configFileName) {
+      configFileName_(configFileName),
+      options_(SharedProgramOptions::Stored()) {
   program_name = programName;
   prefix = programPrefix;
   release_date = releaseDate;
   ResetUserOptions();
   ScanCommandLine();
   LoadUserOptions(true);
-  if (write_program_log_) CreateProgramLog(CommonAppDataPath() / wstring_to_path(logFileName));
+  if (WriteProgramLog()) CreateProgramLog(CommonAppDataPath() / wstring_to_path(logFileName));
 }
 
 BaseApplication::~BaseApplication() = default;
@@ -66,10 +79,12 @@ std::wstring BaseApplication::ReferenceManual() const { return std::wstring(); }
 void BaseApplication::ScanCommandLine() {
   const std::vector<std::wstring> arguments = CommandLineArguments();
   for (std::size_t i = 1; i < arguments.size(); ++i) {
-    if (arguments[i] == L"-nosplash" || arguments[i] == L"/nosplash") show_splash_screen_ = false;
-    if (arguments[i] == L"-log" || arguments[i] == L"/log") write_program_log_ = true;
+    if (arguments[i] == L"-nosplash" || arguments[i] == L"/nosplash") SetShowSplashScreen(false);
+    if (arguments[i] == L"-log" || arguments[i] == L"/log") SetWriteProgramLog(true);
   }
 }
+
+// Identity and versions.
 
 std::wstring BaseApplication::ProgramName() { return program_name; }
 std::wstring BaseApplication::Prefix() { return prefix; }
@@ -100,5 +115,139 @@ std::wstring BaseApplication::ProductVersion() { return ProgramVersionInfo().Pro
 std::wstring BaseApplication::DevelopmentInformation() {
   return std::wstring(L"Release|") + L"BCC|" + L"32-bit";
 }
+
+// Folders and files.
+
+wpath BaseApplication::CommonFolderPath(int csidl, unsigned int messageId) {
+  return detail::CommonProgramFolder(program_name, csidl, messageId);
+}
+wpath BaseApplication::CommonAppDataPath() {
+  return CommonFolderPath(ShellFolderCommonAppData, 1988);
+}
+wpath BaseApplication::CommonDocumentsPath() {
+  return CommonFolderPath(ShellFolderCommonDocuments, 1989);
+}
+wpath BaseApplication::KnownFolderPath(int csidl) { return detail::ShellFolder(csidl, 1995); }
+wpath BaseApplication::WindowsSystemPath() { return detail::ShellFolder(ShellFolderSystem, 1990); }
+wpath BaseApplication::WindowsProgramFilesPath() {
+  return detail::ShellFolder(ShellFolderProgramFiles, 1990);
+}
+wpath BaseApplication::WindowsDriversPath() { return WindowsSystemPath() / "drivers"; }
+wpath BaseApplication::ProgramFilesOrvantaPath() { return WindowsProgramFilesPath() / "Orvanta"; }
+wpath BaseApplication::ProgramFilesCommonOrvantaPath() {
+  return detail::ShellFolder(ShellFolderProgramFilesCommon, 1990) / "Orvanta";
+}
+
+wpath BaseApplication::ProjectsPath() { return detail::ExecutableFolder() / "Projects"; }
+wpath BaseApplication::TemplatesPath() { return detail::ExecutableFolder() / "Templates"; }
+wpath BaseApplication::ManualsPath() { return detail::ExecutableFolder() / "Manuals"; }
+wpath BaseApplication::ReportsPath() { return detail::ExecutableFolder() / "Reports"; }
+wpath BaseApplication::EnginePath() { return detail::ExecutableFolder() / "Engines"; }
+wpath BaseApplication::HelpFile() const {
+  return detail::ExecutableFolder() / "Help" / wstring_to_path(helpFileName_);
+}
+bool BaseApplication::HasHelpFile() const { return fs::exists(HelpFile()); }
+
+wpath BaseApplication::MaterialsPath() { return CommonAppDataPath() / "Materials"; }
+wpath BaseApplication::SectionsPath() { return CommonAppDataPath() / "Sections"; }
+wpath BaseApplication::TempPath() { return CommonAppDataPath() / "Temp"; }
+wpath BaseApplication::TutorialsPath() { return CommonDocumentsPath() / "Tutorials"; }
+wpath BaseApplication::MaterialsLibraryPath() { return InitialPath() / "Materials"; }
+wpath BaseApplication::SectionsLibraryPath() { return InitialPath() / "Sections"; }
+wpath BaseApplication::InitialPath() { return detail::InitialFolder(); }
+
+wpath BaseApplication::ConfigFile() const {
+  return CommonAppDataPath() / wstring_to_path(configFileName_);
+}
+wpath BaseApplication::MRUFile() { return CommonAppDataPath() / "MRU.ini"; }
+bool BaseApplication::HasMRUFile() { return fs::exists(MRUFile()); }
+wpath BaseApplication::XMLReport() { return CommonAppDataPath() / "Report.xml"; }
+wpath BaseApplication::LatestVersionPath() { return detail::LatestVersionAddress(program_name); }
+
+// Program options.
+
+void BaseApplication::ResetUserOptions() { options_.Reset(); }
+
+bool BaseApplication::SaveUserOptions() const {
+  const wpath file = ConfigFile();
+  // Through the careful writer: the old file stays whole until the new one
+  // is, and a file that may not be replaced (read-only, a folder, not a
+  // regular file) is refused.
+  try {
+    SafeFileWriter out(file);
+    options_.Write(out.Stream());
+    out.Commit();
+  } catch (const std::exception&) {
+    return false;  // and nothing is written anywhere, the log included
+  }
+  // The log's lines come once the file is written, so that a failure leaves
+  // no trace in the log either.
+  Log() << L"Saving configuration file: " << path_to_wstring(file) << L'\n'
+        << L"Writing to XML archive" << L'\n'
+        << L"Finished writing archive" << L'\n' << L'\n';
+  return true;
+}
+
+bool BaseApplication::LoadUserOptions(bool silent) {
+  const boost::shared_ptr<CompositeMessage> outcome(new CompositeMessage(LibraryText(2038)));
+  const wpath file = ConfigFile();
+  bool loaded = false;
+  // A regular file only: a folder or a FIFO in its place is "not found"
+  // (and a FIFO is never waited for).
+  InputFile in(file);
+  if (!in.is_open()) {
+    outcome->InsertLeaf(new LeafMessage(LibraryText(2041), Message::Warning));
+  } else {
+    try {
+      Log() << L"Loading configuration file: " << path_to_wstring(file) << L'\n'
+            << L"Reading from XML archive" << L'\n';
+      options_.Read(in);
+      Log() << L"Finished reading archive" << L'\n' << L'\n';
+      outcome->InsertLeaf(new LeafMessage(LibraryText(2039, {{L"<Path/>", path_to_wstring(file)}}),
+                                          Message::Information));
+      loaded = true;
+    } catch (const std::exception& error) {
+      outcome->InsertLeaf(new LeafMessage(
+          LibraryText(2040, {{L"<Error/>", string_to_wstring(error.what())}}), Message::Error));
+    }
+  }
+  if (!silent) BroadcastMessage(outcome, false);
+  return loaded;
+}
+
+void BaseApplication::SignalProgramOptionsChanged() const {
+  BroadcastProgramOptionsChanged(shared_from_this());
+}
+
+void BaseApplication::SetDrawingBoardExtents(const Units::Length& depth,
+                                             const Units::Length& height,
+                                             const Units::Length& width) {
+  options_.drawing_extents = detail::DrawingBoard(depth, height, width);
+}
+
+void BaseApplication::SetVisualAppearance(VisualAppearanceType value) {
+  options_.visual_appearance = value;
+  BroadcastVisualAppearanceChanged(value);
+}
+
+int BaseApplication::MessageThreshold() { return SharedProgramOptions::MessageThreshold(); }
+void BaseApplication::SetMessageThreshold(int value) {
+  SharedProgramOptions::SetMessageThreshold(value);
+}
+bool BaseApplication::AutomaticBackup() { return SharedProgramOptions::AutomaticBackup(); }
+void BaseApplication::SetAutomaticBackup(bool value) {
+  SharedProgramOptions::SetAutomaticBackup(value);
+}
+std::string BaseApplication::BackupExtension() { return SharedProgramOptions::BackupExtension(); }
+void BaseApplication::SetBackupExtension(const std::string& value) {
+  SharedProgramOptions::SetBackupExtension(value);
+}
+
+// The program log.
+
+void BaseApplication::CreateProgramLog(const wpath& file) {
+  detail::ProgramLog::Process().Open(file, AppendToLog());
+}
+void BaseApplication::CloseProgramLog() { detail::ProgramLog::Process().WriteStopLines(); }
 
 }  // namespace Orvanta

@@ -2,16 +2,13 @@
 #include <boost/filesystem/operations.hpp>
 
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
-
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
 
 int AskToSave(const std::wstring& question) {
   return ShowMessageBox(question, LibraryText(1948),
@@ -28,11 +25,8 @@ boost::shared_ptr<BaseDocument> BaseApplication::NewDocument() {
 }
 
 boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path) {
-  if (!boost::filesystem::exists(path)) {
-    Error error(LibraryText(1956));
-    error.Replace(L"<Path/>", path_to_wstring(path));
-    throw error;
-  }
+  if (!boost::filesystem::exists(path))
+    throw Error(LibraryText(1956, {{L"<Path/>", path_to_wstring(path)}}));
   if (document_ && !CloseDocument()) return document_;
   BroadcastDocumentOpening();
   try {
@@ -44,10 +38,8 @@ boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path)
     BroadcastDocumentOpened(document_);
     BroadcastErrorMessage(std::string(error.what()), true);
   } catch (...) {
-    std::wstring text = LibraryText(1880);
-    ReplaceTag(text, L"<Path/>", path_to_wstring(path));
-    ReplaceTag(text, L"<Reason/>", L"");
-    BroadcastErrorMessage(text, true);
+    BroadcastErrorMessage(
+        LibraryText(1880, {{L"<Path/>", path_to_wstring(path)}, {L"<Reason/>", L""}}), true);
   }
   return document_;
 }
@@ -64,9 +56,7 @@ bool BaseApplication::CloseDocument() {
         return false;
     }
   } else if (document_->HasChanged()) {
-    std::wstring question = LibraryText(1986);
-    ReplaceTag(question, L"<Project/>", path_to_wstring(document_->Path()));
-    switch (AskToSave(question)) {
+    switch (AskToSave(LibraryText(1986, {{L"<Project/>", path_to_wstring(document_->Path())}}))) {
       case AnswerYes:
         SaveDocument();
         break;

@@ -3,22 +3,15 @@
 #include <boost/filesystem/operations.hpp>
 
 #include "orvanta/application/DocumentLibrary.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/CoInitialize.hpp"
 #include "orvanta/platform/HelpViewer.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
-namespace {
-
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
-
-}  // namespace
-
-ElectronicDocument::ShellExecError::ShellExecError(long code) : Error(LibraryText(1875)) {
-  Replace(L"<ErrorCode/>", std::to_wstring(code));
-}
+ElectronicDocument::ShellExecError::ShellExecError(long code)
+    : Error(LibraryText(1875, {{L"<ErrorCode/>", std::to_wstring(code)}})) {}
 ElectronicDocument::ShellExecError::~ShellExecError() = default;
 
 ElectronicDocument::ElectronicDocument(const std::wstring& name, const wpath& path)
@@ -35,17 +28,11 @@ PDF::AcrobatReaderNotInstalledError::AcrobatReaderNotInstalledError()
 PDF::AcrobatReaderNotInstalledError::~AcrobatReaderNotInstalledError() = default;
 
 PDF::PDFNotFoundError::PDFNotFoundError(const std::wstring& name, const wpath& path)
-    : Error(LibraryText(1874)) {
-  Replace(L"<Name/>", name);
-  Replace(L"<Path/>", path_to_wstring(path));
-}
+    : Error(LibraryText(1874, {{L"<Name/>", name}, {L"<Path/>", path_to_wstring(path)}})) {}
 PDF::PDFNotFoundError::~PDFNotFoundError() = default;
 
 PDF::AccessDeniedError::AccessDeniedError(const std::wstring& name, const wpath& path)
-    : Error(LibraryText(1876)) {
-  Replace(L"<Name/>", name);
-  Replace(L"<Path/>", path_to_wstring(path));
-}
+    : Error(LibraryText(1876, {{L"<Name/>", name}, {L"<Path/>", path_to_wstring(path)}})) {}
 PDF::AccessDeniedError::~AccessDeniedError() = default;
 
 PDF::PDF(const std::wstring& name, const wpath& path) : ElectronicDocument(name, path) {}

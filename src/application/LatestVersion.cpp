@@ -1,14 +1,16 @@
+// The latest-version check: LatestVersion, and the application's broadcast of
+// its outcome.
 #include "orvanta/application/LatestVersion.hpp"
 
 #include <curl/curl.h>
 
 #include <limits>
 
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
-#include "orvanta/messages/Broadcast.hpp"
-#include "orvanta/platform/TextConversion.hpp"
 #include "LatestVersionBody.hpp"
+#include "orvanta/application/BaseApplication.hpp"
+#include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/LibraryText.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -91,16 +93,19 @@ std::wstring LatestVersion::ProductVersionAsText() const {
 }
 
 std::wstring LatestVersion::DownloadErrorText(int code) const {
-  const OrvantaDLL& library = *OrvantaDLL::Instance();
-  std::wstring text = library.LoadStringW(2158);
   const std::wstring reason =
       code >= 1 && code <= 7
-          ? library.LoadStringW(2158u + static_cast<unsigned int>(code))
+          ? LibraryText(2158u + static_cast<unsigned int>(code))
           : string_to_wstring(curl_easy_strerror(static_cast<CURLcode>(code)));
-  ReplaceTag(text, L"<Number/>", std::to_wstring(code));
-  ReplaceTag(text, L"<Reason/>", reason);
-  ReplaceTag(text, L"<URL/>", string_to_wstring(url_));
-  return text;
+  return LibraryText(2158, {{L"<Number/>", std::to_wstring(code)},
+                            {L"<Reason/>", reason},
+                            {L"<URL/>", string_to_wstring(url_)}});
+}
+
+void BaseApplication::BroadcastLatestVersion() const {
+  const LatestVersion latest(path_to_string(LatestVersionPath()));
+  BroadcastInformationMessage(
+      LibraryText(1547, {{L"<Version/>", latest.ProductVersionAsText()}}), false);
 }
 
 }  // namespace Orvanta

@@ -1,9 +1,6 @@
-// BaseApplication: the manuals, the help file and the latest-version check.
+// BaseApplication: the manuals and the help file.
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/application/LatestVersion.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
-#include "orvanta/messages/Broadcast.hpp"
+
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
@@ -34,13 +31,6 @@ void BaseApplication::OpenHelpContents() const {
 
 void BaseApplication::OpenHelpTopic(unsigned int topic) const {
   CHM(path_to_wstring(HelpFile().filename()), HelpFile().parent_path()).OpenTopic(topic);
-}
-
-void BaseApplication::BroadcastLatestVersion() const {
-  const LatestVersion latest(path_to_string(LatestVersionPath()));
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1547);
-  ReplaceTag(text, L"<Version/>", latest.ProductVersionAsText());
-  BroadcastInformationMessage(text, false);
 }
 
 }  // namespace Orvanta

@@ -1,44 +1,19 @@
-// BaseApplication: HTML reports through the XSLT engines.
+// BaseApplication: HTML reports, through the MSXML page it writes or an
+// external engine (ReportEngines.hpp).
 #include <boost/algorithm/string/replace.hpp>
 #include <boost/filesystem/operations.hpp>
-#include <vector>
 
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/application/internal/ReportEngines.hpp"
 #include "orvanta/messages/Broadcast.hpp"
-#include "orvanta/platform/CommandLine.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
-#include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
 namespace fs = boost::filesystem;
-
-// An engine's arguments, and the parameter text that splits back into them,
-// every path in double quotes.
-class EngineCommand {
- public:
-  EngineCommand& Flag(const std::wstring& flag) { return Add(flag, flag); }
-  EngineCommand& Path(const wpath& path) {
-    const std::wstring text = path_to_wstring(path);
-    return Add(text, QuoteCommandLineArgument(text));
-  }
-  const std::vector<std::wstring>& Arguments() const { return arguments_; }
-  const std::wstring& Text() const { return text_; }
-
- private:
-  EngineCommand& Add(const std::wstring& argument, const std::wstring& written) {
-    arguments_.push_back(argument);
-    text_ += (text_.empty() ? L"" : L" ") + written;
-    return *this;
-  }
-
-  std::vector<std::wstring> arguments_;
-  std::wstring text_;
-};
 
 std::wstring ForwardSlashes(const wpath& path) {
   return boost::algorithm::replace_all_copy(path_to_wstring(path), L"\\", L"/");
@@ -105,30 +80,6 @@ std::string Latin1(const std::wstring& text) {
   return bytes;
 }
 
-// Windows engines end in ".exe"; elsewhere they have no extension.
-std::wstring EngineName(const std::wstring& stem) {
-  const bool windows = wpath::preferred_separator == L'\\';
-  return windows ? stem + L".exe" : stem;
-}
-
-// Starts EnginePath() / `engine` as a program (never handed to a viewer)
-// without waiting for it, into `started`, and returns `html`.
-wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const wpath& html,
-                StartedProgram& started) {
-  const wpath folder = BaseApplication::EnginePath();
-  const wpath exe = folder / wstring_to_path(engine);
-  if (!fs::exists(exe)) throw BaseApplication::ReportGenerationError(path_to_wstring(exe));
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1505);
-  ReplaceTag(text, L"<Directory/>", path_to_wstring(folder));
-  ReplaceTag(text, L"<Exe/>", engine);
-  ReplaceTag(text, L"<Params/>", command.Text());
-  BroadcastInformationMessage(text, true);
-  const long code =
-      detail::StartProgram(exe, command.Arguments(), command.Text(), folder, 0, started);
-  if (code <= 32) throw BaseApplication::ReportEngineError(code);
-  return html;
-}
-
 }  // namespace
 
 wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
@@ -138,19 +89,13 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml) const {
 wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) const {
   if (!fs::exists(xml)) throw ReportGenerationError(path_to_wstring(xml));
   if (!fs::exists(xsl)) throw ReportGenerationError(path_to_wstring(xsl));
-  BroadcastCompositeMessage(OrvantaDLL::Instance()->LoadStringW(2020), true);
+  BroadcastCompositeMessage(LibraryText(2020), true);
   const wpath html = CommonAppDataPath() / "Report.html";
   if (fs::exists(html)) fs::remove(html);
-  switch (XSLTEngine()) {
-    case MSXML:
-      return CallMSXMLEngine(xml, xsl, html);
-    case AltovaXML:
-      return CallAltovaEngine(xml, xsl, html);
-    case XSLTProc:
-      return CallLibXSLTEngine(xml, xsl, html);
-    default:
-      return wpath();
-  }
+  if (XSLTEngine() == MSXML) return CallMSXMLEngine(xml, xsl, html);
+  const detail::ReportEngine* engine = detail::FindReportEngine(XSLTEngine());
+  return engine ? detail::RunReportEngine(*engine, EnginePath(), xml, xsl, html, reportEngine_)
+                : wpath();
 }
 
 wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
@@ -159,7 +104,7 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
   const std::wstring lines[] = {
       L"<html>",
       L"\t<head>",
-      L"\t\t" + OrvantaDLL::Instance()->LoadStringW(2017),
+      L"\t\t" + LibraryText(2017),
       L"\t\t<link rel=\"stylesheet\" href=\"Stylesheets\\" + PageText(ReportStyleSheet()) + L"\"/>",
       L"\t\t<title>" + PageText(ReportTitle()) + L"</title>",
       L"\t\t<script language=\"javascript\">",
@@ -195,17 +140,14 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
 
 wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
                                         const wpath& html) const {
-  return RunEngine(
-      EngineName(L"AltovaXML"),
-      EngineCommand().Flag(L"-xslt1").Path(xsl).Flag(L"-in").Path(xml).Flag(L"-out").Path(html),
-      html, reportEngine_);
+  return detail::RunReportEngine(*detail::FindReportEngine(AltovaXML), EnginePath(), xml, xsl,
+                                 html, reportEngine_);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
-  return RunEngine(EngineName(L"xsltproc"),
-                   EngineCommand().Flag(L"-novalid").Flag(L"-o").Path(html).Path(xsl).Path(xml),
-                   html, reportEngine_);
+  return detail::RunReportEngine(*detail::FindReportEngine(XSLTProc), EnginePath(), xml, xsl,
+                                 html, reportEngine_);
 }
 
 int BaseApplication::WaitForReportEngine() const { return reportEngine_.Wait(); }

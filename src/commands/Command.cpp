@@ -4,8 +4,8 @@
 
 #include <boost/weak_ptr.hpp>
 
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 namespace {
@@ -81,7 +81,7 @@ void Command::Swap(Command& other) noexcept {
 }
 
 std::wstring Command::StatusToText(Status status) {
-  return OrvantaDLL::Instance()->LoadStringW(2027 + static_cast<unsigned int>(status));
+  return LibraryText(2027 + static_cast<unsigned int>(status));
 }
 
 void Command::Reset() {
@@ -124,7 +124,7 @@ void Command::Run(bool execute) {
     PostExecute();
     return;
   }
-  if (errors_ > 0) throw Error(OrvantaDLL::Instance()->LoadStringW(2036));
+  if (errors_ > 0) throw Error(LibraryText(2036));
   Execute();
   if (!asynchronous_) PostExecute();
 }

@@ -11,11 +11,10 @@
 #include "ItemNameIndex.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/platform/TextConversion.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/WideStreams.hpp"
@@ -24,8 +23,6 @@ namespace Orvanta {
 namespace {
 
 constexpr std::size_t kPrintFlags = 12;
-
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
 
 template <class Pointer>
 void RequireItem(const Pointer& item, const char* operation) {
@@ -52,17 +49,13 @@ void StableSortBy(std::vector<ItemPtr>& items, Key key) {
 
 }  // namespace
 
-BaseDocument::NameInUseError::NameInUseError(const std::wstring& name) : Error(LibraryText(1879)) {
-  Replace(L"<Name/>", name);
-}
+BaseDocument::NameInUseError::NameInUseError(const std::wstring& name)
+    : Error(LibraryText(1879, {{L"<Name/>", name}})) {}
 BaseDocument::NameInUseError::~NameInUseError() = default;
 
 BaseDocument::CannotOpenItemError::CannotOpenItemError(const wpath& path,
                                                        const std::wstring& reason)
-    : Error(LibraryText(1880)) {
-  Replace(L"<Path/>", path_to_wstring(path));
-  Replace(L"<Reason/>", reason);
-}
+    : Error(LibraryText(1880, {{L"<Path/>", path_to_wstring(path)}, {L"<Reason/>", reason}})) {}
 BaseDocument::CannotOpenItemError::~CannotOpenItemError() = default;
 
 BaseDocument::Connections::Connections(BaseDocument* document) : document_(document) {
@@ -95,9 +88,7 @@ BaseDocument::BaseDocument(const wpath& path, bool notification)
   connections_.reset(new Connections(this));
   names_.reset(new detail::ItemNameIndex);
   if (notification_) {
-    std::wstring text = LibraryText(1950);
-    ReplaceTag(text, L"<Path/>", path_to_wstring(path_));
-    BroadcastInformationMessage(text, false);
+    BroadcastInformationMessage(LibraryText(1950, {{L"<Path/>", path_to_wstring(path_)}}), false);
   }
 }
 
@@ -117,9 +108,9 @@ BaseDocument::BaseDocument(const BaseDocument& other)
 BaseDocument::~BaseDocument() {
   if (!notification_) return;
   try {
-    std::wstring text = LibraryText(path_.empty() ? 1952 : 1951);
-    ReplaceTag(text, L"<Path/>", path_to_wstring(path_));
-    Hub().Broadcast(new CompositeMessage(text), true);
+    Hub().Broadcast(new CompositeMessage(LibraryText(path_.empty() ? 1952 : 1951,
+                                                     {{L"<Path/>", path_to_wstring(path_)}})),
+                    true);
   } catch (...) {
     // A destructor reports what it can and never throws.
   }
@@ -184,10 +175,7 @@ void BaseDocument::ClearAllPrintFlags() {
 }
 
 std::wstring BaseDocument::ItemText(unsigned int id, const Item& item) {
-  std::wstring text = LibraryText(id);
-  ReplaceTag(text, L"<Name/>", item.Name());
-  ReplaceTag(text, L"<Type/>", item.Type());
-  return text;
+  return LibraryText(id, {{L"<Name/>", item.Name()}, {L"<Type/>", item.Type()}});
 }
 
 void BaseDocument::Announce(const std::wstring& text) const {
@@ -196,9 +184,7 @@ void BaseDocument::Announce(const std::wstring& text) const {
 
 void BaseDocument::AnnouncePath(unsigned int id, const wpath& path) const {
   if (!notification_) return;
-  std::wstring text = LibraryText(id);
-  ReplaceTag(text, L"<Path/>", path_to_wstring(path));
-  Announce(text);
+  Announce(LibraryText(id, {{L"<Path/>", path_to_wstring(path)}}));
 }
 
 void BaseDocument::WriteAndAnnounce(const wpath& path, unsigned int textId) const {
@@ -320,11 +306,9 @@ ItemPtr BaseDocument::DuplicateItem(boost::shared_ptr<const Item> source) {
   ItemPtr copy = CreateItemFrom(source);
   copy->Rename(names_->FirstFreeCopyName(source->Name()));
   if (notification_) {
-    std::wstring text = LibraryText(1964);
-    ReplaceTag(text, L"<Name/>", source->Name());
-    ReplaceTag(text, L"<Type/>", source->Type());
-    ReplaceTag(text, L"<Name/>", copy->Name());
-    Announce(text);
+    Announce(LibraryText(1964, {{L"<Name/>", source->Name()},
+                                {L"<Type/>", source->Type()},
+                                {L"<Name/>", copy->Name()}}));
     Hub().ItemCreated(copy);
   }
   AddItem(copy);

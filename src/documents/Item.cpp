@@ -1,7 +1,7 @@
 #include "orvanta/documents/Item.hpp"
 
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 
@@ -37,7 +37,7 @@ void Item::Swap(Item& other) {
   NotesInterface::Swap(other);
 }
 
-std::wstring Item::Breadcrumb() const { return OrvantaDLL::Instance()->LoadStringW(1962); }
+std::wstring Item::Breadcrumb() const { return LibraryText(1962); }
 
 std::wstring Item::DefaultName() const { return NameStem(); }
 

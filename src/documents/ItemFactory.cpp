@@ -1,7 +1,7 @@
 #include "orvanta/documents/ItemFactory.hpp"
 
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 
@@ -15,13 +15,10 @@ ItemFactory& ItemFactory::Instance() {
 
 void ItemFactory::Add(boost::shared_ptr<Item> prototype, const std::wstring& id) {
   const std::wstring used = id.empty() ? prototype->Type() : id;
-  if (!Register(prototype, used)) {
-    Error error(OrvantaDLL::Instance()->LoadStringW(2044));
-    error.Replace(L"<Name/>", prototype->Name());
-    error.Replace(L"<Type/>", prototype->Type());
-    error.Replace(L"<id/>", used);
-    throw error;
-  }
+  if (!Register(prototype, used))
+    throw Error(LibraryText(2044, {{L"<Name/>", prototype->Name()},
+                                   {L"<Type/>", prototype->Type()},
+                                   {L"<id/>", used}}));
 }
 
 void ItemFactory::Add(Item* prototype, const std::wstring& id) {
@@ -30,11 +27,7 @@ void ItemFactory::Add(Item* prototype, const std::wstring& id) {
 
 ItemPtr ItemFactory::Create(const std::wstring& id) const {
   const Prototype prototype = Find(id);
-  if (!prototype) {
-    Error error(OrvantaDLL::Instance()->LoadStringW(1901));
-    error.Replace(L"<Id/>", id);
-    throw error;
-  }
+  if (!prototype) throw Error(LibraryText(1901, {{L"<Id/>", id}}));
   return ItemPtr(prototype->Clone());
 }
 

@@ -7,7 +7,7 @@
 #include "orvanta/documents/TypeInterface.hpp"
 #include "orvanta/documents/ValidationInterface.hpp"
 #include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
@@ -21,8 +21,7 @@ void NotesInterface::AppendToNotes(const std::wstring& text) {
 }
 
 ValidationInterface::SelfTestError::SelfTestError(const std::wstring& typeName)
-    : message_(OrvantaDLL::Instance()->LoadStringW(1886)) {
-  ReplaceTag(message_, L"<Type/>", typeName);
+    : message_(LibraryText(1886, {{L"<Type/>", typeName}})) {
   narrow_ = wstring_to_string(message_);
 }
 ValidationInterface::SelfTestError::~SelfTestError() = default;

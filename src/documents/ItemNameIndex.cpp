@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 namespace detail {
@@ -38,8 +38,8 @@ void Lower(std::unordered_map<std::wstring, unsigned int>& hints, const std::wst
 }  // namespace
 
 ItemNameIndex::ItemNameIndex()
-    : copyFirst_(OrvantaDLL::Instance()->LoadStringW(1929)),
-      copyNumbered_(OrvantaDLL::Instance()->LoadStringW(1930)),
+    : copyFirst_(LibraryText(1929)),
+      copyNumbered_(LibraryText(1930)),
       canParseCopies_(false) {
   // Freed copy names are recognised only when both texts start with the name.
   const std::wstring name = L"<Name/>", number = L"<Number/>";

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 
@@ -26,11 +26,8 @@ void NameInterface::Rename(const std::wstring& name) {
 
 void NameInterface::UniqueRename(const std::wstring& name,
                                  const std::vector<std::wstring>& usedNames) {
-  if (std::find(usedNames.begin(), usedNames.end(), name) != usedNames.end()) {
-    Error error(OrvantaDLL::Instance()->LoadStringW(1879));
-    error.Replace(L"<Name/>", name);
-    throw error;
-  }
+  if (std::find(usedNames.begin(), usedNames.end(), name) != usedNames.end())
+    throw Error(LibraryText(1879, {{L"<Name/>", name}}));
   Rename(name);
 }
 

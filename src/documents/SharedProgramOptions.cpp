@@ -1,31 +1,22 @@
 #include "orvanta/documents/SharedProgramOptions.hpp"
 
 namespace Orvanta {
-namespace {
 
-struct Options {
-  bool autoBackup = true;
-  std::string backupExtension = ".bak";
-  int messageThreshold = 1;
-};
-
-Options& Stored() {
-  static Options options;
-  return options;
+SharedProgramOptions::Values& SharedProgramOptions::Stored() {
+  static Values values;
+  return values;
 }
 
-}  // namespace
-
-bool SharedProgramOptions::AutomaticBackup() { return Stored().autoBackup; }
-void SharedProgramOptions::SetAutomaticBackup(bool backup) { Stored().autoBackup = backup; }
-std::string SharedProgramOptions::BackupExtension() { return Stored().backupExtension; }
+bool SharedProgramOptions::AutomaticBackup() { return Stored().auto_backup; }
+void SharedProgramOptions::SetAutomaticBackup(bool backup) { Stored().auto_backup = backup; }
+std::string SharedProgramOptions::BackupExtension() { return Stored().backup_ext; }
 void SharedProgramOptions::SetBackupExtension(const std::string& extension) {
-  Stored().backupExtension = extension;
+  Stored().backup_ext = extension;
 }
-int SharedProgramOptions::MessageThreshold() { return Stored().messageThreshold; }
+int SharedProgramOptions::MessageThreshold() { return Stored().message_threshold; }
 void SharedProgramOptions::SetMessageThreshold(int threshold) {
-  Stored().messageThreshold = threshold;
+  Stored().message_threshold = threshold;
 }
-void SharedProgramOptions::Reset() { Stored() = Options(); }
+void SharedProgramOptions::Reset() { Stored() = Values(); }
 
 }  // namespace Orvanta

@@ -1,13 +1,11 @@
 #include "orvanta/frame/CompositeInsertionError.hpp"
 
-#include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 
 CompositeInsertionError::CompositeInsertionError(const std::wstring& where)
-    : Error(OrvantaDLL::Instance()->LoadStringW(1877)) {
-  Replace(L"<Where/>", where);
-}
+    : Error(LibraryText(1877, {{L"<Where/>", where}})) {}
 
 CompositeInsertionError::~CompositeInsertionError() = default;
 

@@ -1,8 +1,6 @@
 #include "orvanta/platform/Error.hpp"
 
-#include <boost/algorithm/string/replace.hpp>
-
-#include "LibraryText.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
@@ -17,8 +15,7 @@ Error::~Error() = default;
 const char* Error::what() const noexcept { return narrow_.c_str(); }
 
 void Error::Replace(const std::wstring& tag, const std::wstring& value) {
-  if (tag.empty()) return;
-  boost::algorithm::replace_first(text_, tag, value);
+  FillTag(text_, tag, value);
   narrow_ = wstring_to_string(text_);
 }
 

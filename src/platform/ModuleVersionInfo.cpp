@@ -1,8 +1,8 @@
 #include "orvanta/platform/ModuleVersionInfo.hpp"
 
 #include "Backend.hpp"
-#include "LibraryText.hpp"
 #include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 namespace {

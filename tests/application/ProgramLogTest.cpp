@@ -1,29 +1,34 @@
+#include "orvanta/application/internal/ProgramLog.hpp"
+
 #include <gtest/gtest.h>
 
-#include <boost/filesystem/operations.hpp>
 #include <iostream>
 #include <regex>
+#include <sstream>
 
-#include "TestApplication.hpp"
+#include "TemporaryFolder.hpp"
 #include "orvanta/platform/FileAttributes.hpp"
 
 namespace Orvanta {
 namespace {
 
-using testing::ApplicationTest;
+using detail::ProgramLog;
 using testing::ReadFile;
-using testing::TestApplication;
 
 const std::string kHyphens(44, '-');
 const std::string kTime = "\\d{4}-[A-Z][a-z]{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}";
 
-// Runs one "program run" writing to the log, restoring std::wclog after.
-void LogRun(TestApplication& app, const wpath& file, const wchar_t* line) {
-  std::wstreambuf* previous = std::wclog.rdbuf();
-  app.CreateProgramLog(file);
-  std::wclog << line << std::endl;
-  app.CloseProgramLog();
-  std::wclog.rdbuf(previous);
+// One "program run" writing a line to the log; the log gives std::wclog back
+// when it goes.
+void LogRun(const wpath& file, bool append, const wchar_t* line) {
+  std::wstreambuf* const previous = std::wclog.rdbuf();
+  {
+    ProgramLog log;
+    log.Open(file, append);
+    std::wclog << line << std::endl;
+    log.WriteStopLines();
+  }
+  EXPECT_EQ(previous, std::wclog.rdbuf());
 }
 
 std::string OneRun(const std::string& line) {
@@ -31,16 +36,15 @@ std::string OneRun(const std::string& line) {
          kTime + "\n" + kHyphens + "\n";
 }
 
-TEST_F(ApplicationTest, LogRunsAreReplacedOrAppended) {
-  TestApplication app;
-  wpath file = home_.Path() / "Program.log";
-  LogRun(app, file, L"first \u00b0");
-  LogRun(app, file, L"second");
+TEST(ProgramLog, RunsAreReplacedOrAppended) {
+  testing::TemporaryFolder home;
+  wpath file = home.Path() / "Program.log";
+  LogRun(file, false, L"first \u00b0");
+  LogRun(file, false, L"second");
   EXPECT_TRUE(std::regex_match(ReadFile(file), std::regex(OneRun("second"))));
 
-  app.SetAppendToLog(true);
   MakeFileReadOnly(file);  // left read-only by an earlier run
-  LogRun(app, file, L"third \u00b0");
+  LogRun(file, true, L"third \u00b0");
   EXPECT_TRUE(std::regex_match(ReadFile(file),
                                std::regex(OneRun("second") + OneRun("third \xC2\xB0"))))
       << ReadFile(file);
@@ -48,25 +52,27 @@ TEST_F(ApplicationTest, LogRunsAreReplacedOrAppended) {
 }
 
 // The log stays open after its closing lines, and a log that cannot be
-// opened leaves the standard log stream where it was.
-TEST_F(ApplicationTest, LogStaysOpenAndAnUnopenableOneChangesNothing) {
-  TestApplication app;
+// opened leaves the standard log stream and the open log where they were.
+TEST(ProgramLog, StaysOpenAndAnUnopenableOneChangesNothing) {
+  testing::TemporaryFolder home;
+  const wpath file = home.Path() / "Program.log";
   std::wostringstream errors;
-  std::wstreambuf* previousErrors = std::wcerr.rdbuf(errors.rdbuf());
-  std::wstreambuf* previous = std::wclog.rdbuf();
-  app.CreateProgramLog(home_.Path());  // a folder
-  EXPECT_EQ(previous, std::wclog.rdbuf());
-
-  const wpath file = home_.Path() / "Program.log";
-  app.CreateProgramLog(file);
-  app.CloseProgramLog();
-  std::wclog << L"options saved" << std::endl;
-  previous = std::wclog.rdbuf();
-  app.CreateProgramLog(home_.Path());
-  EXPECT_EQ(previous, std::wclog.rdbuf());
-  std::wclog << L"error broadcast" << std::endl;
-  app.CloseProgramLog();
+  std::wstreambuf* const previousErrors = std::wcerr.rdbuf(errors.rdbuf());
+  std::wstreambuf* const previous = std::wclog.rdbuf();
+  {
+    ProgramLog log;
+    log.Open(home.Path(), false);  // a folder
+    EXPECT_FALSE(log.IsOpen());
+    EXPECT_EQ(previous, std::wclog.rdbuf());
+    log.Open(file, false);
+    log.WriteStopLines();
+    std::wclog << L"options saved" << std::endl;
+    log.Open(home.Path(), false);
+    std::wclog << L"error broadcast" << std::endl;
+    log.WriteStopLines();
+  }
   std::wcerr.rdbuf(previousErrors);
+  EXPECT_EQ(previous, std::wclog.rdbuf());
   EXPECT_EQ(L"Could not open the error log\nCould not open the error log\n", errors.str());
   const std::string stop = "Application stopped at: " + kTime + "\n" + kHyphens + "\n";
   EXPECT_TRUE(std::regex_match(ReadFile(file),

@@ -27,6 +27,7 @@
 
 #include "orvanta/application/DocumentLibrary.hpp"
 #include "orvanta/application/ElectronicDocument.hpp"
+#include "orvanta/application/internal/ProgramOptions.hpp"
 #include "orvanta/documents/BaseDocument.hpp"
 #include "orvanta/geometry/Extents.hpp"
 #include "orvanta/platform/ApplicationModule.hpp"
@@ -37,10 +38,6 @@
 #include "orvanta/quantities/Units.hpp"
 
 namespace Orvanta {
-
-namespace detail {
-struct ProgramOptionsRecord;
-}
 
 class ORVANTA_API BaseApplication : public ApplicationModule,
                                     public boost::enable_shared_from_this<BaseApplication> {
@@ -170,50 +167,54 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // pointer).
   void SignalProgramOptionsChanged() const;
 
-  bool UseInternalBrowser() const { return internal_browser_; }
-  void SetInternalBrowser(bool value) { internal_browser_ = value; }
-  ReportFormatType ReportFormat() const { return report_format_; }
-  void SetReportFormat(ReportFormatType value) { report_format_ = value; }
-  ReportOrientationType ReportOrientation() const { return report_orientation_; }
-  void SetReportOrientation(ReportOrientationType value) { report_orientation_ = value; }
-  XSLTEngineType XSLTEngine() const { return xslt_engine_; }
-  void SetXSLTEngine(XSLTEngineType value) { xslt_engine_ = value; }
-  const Extents& DrawingBoardExtents() const { return drawing_extents_; }
+  bool UseInternalBrowser() const { return options_.internal_browser; }
+  void SetInternalBrowser(bool value) { options_.internal_browser = value; }
+  ReportFormatType ReportFormat() const { return options_.report_format; }
+  void SetReportFormat(ReportFormatType value) { options_.report_format = value; }
+  ReportOrientationType ReportOrientation() const { return options_.report_orientation; }
+  void SetReportOrientation(ReportOrientationType value) { options_.report_orientation = value; }
+  XSLTEngineType XSLTEngine() const { return static_cast<XSLTEngineType>(options_.xslt_engine); }
+  void SetXSLTEngine(XSLTEngineType value) { options_.xslt_engine = value; }
+  const Extents& DrawingBoardExtents() const { return options_.drawing_extents; }
   // x and y from -width to +width, z from -height to +depth. Throws Error 2043,
   // changing nothing, unless all three are greater than zero.
   void SetDrawingBoardExtents(const Units::Length& depth, const Units::Length& height,
                               const Units::Length& width);
-  bool AutoHidePanels() const { return auto_hide_panels_; }
-  void SetAutoHidePanels(bool value) { auto_hide_panels_ = value; }
-  bool HideDisabledItems() const { return hide_disabled_items_; }
-  void SetHideDisabledItems(bool value) { hide_disabled_items_ = value; }
+  bool AutoHidePanels() const { return options_.auto_hide_panels; }
+  void SetAutoHidePanels(bool value) { options_.auto_hide_panels = value; }
+  bool HideDisabledItems() const { return options_.hide_disabled_items; }
+  void SetHideDisabledItems(bool value) { options_.hide_disabled_items = value; }
   static int MessageThreshold();
   static void SetMessageThreshold(int value);
-  bool ShowSplashScreen() const { return show_splash_screen_; }
-  void SetShowSplashScreen(bool value) { show_splash_screen_ = value; }
-  StartupViewType StartupView() const { return startup_view_; }
-  void SetStartupView(StartupViewType value) { startup_view_ = value; }
-  VisualAppearanceType VisualAppearance() const { return visual_appearance_; }
+  bool ShowSplashScreen() const { return options_.show_splash_screen; }
+  void SetShowSplashScreen(bool value) { options_.show_splash_screen = value; }
+  StartupViewType StartupView() const { return options_.startup_view; }
+  void SetStartupView(StartupViewType value) { options_.startup_view = value; }
+  VisualAppearanceType VisualAppearance() const { return options_.visual_appearance; }
   // Stores the value and raises VisualAppearanceChanged, changed or not.
   void SetVisualAppearance(VisualAppearanceType value);
   static bool AutomaticBackup();
   static void SetAutomaticBackup(bool value);
   static std::string BackupExtension();
   static void SetBackupExtension(const std::string& value);
-  bool WriteProgramLog() const { return write_program_log_; }
-  void SetWriteProgramLog(bool value) { write_program_log_ = value; }
-  bool AppendToLog() const { return append_to_log_; }
-  void SetAppendToLog(bool value) { append_to_log_ = value; }
-  bool CreateDocumentOnStartup() const { return create_doc_on_startup_; }
-  void SetCreateDocumentOnStartup(bool value) { create_doc_on_startup_ = value; }
-  bool OpenMessageBoardOnDocumentOpened() const { return open_message_board_on_doc_opened_; }
-  void SetOpenMessageBoardOnDocumentOpened(bool value) {
-    open_message_board_on_doc_opened_ = value;
+  bool WriteProgramLog() const { return options_.write_program_log; }
+  void SetWriteProgramLog(bool value) { options_.write_program_log = value; }
+  bool AppendToLog() const { return options_.append_to_log; }
+  void SetAppendToLog(bool value) { options_.append_to_log = value; }
+  bool CreateDocumentOnStartup() const { return options_.create_doc_on_startup; }
+  void SetCreateDocumentOnStartup(bool value) { options_.create_doc_on_startup = value; }
+  bool OpenMessageBoardOnDocumentOpened() const {
+    return options_.open_message_board_on_doc_opened;
   }
-  bool ClearMessagesOnDocumentClosed() const { return clear_messages_on_doc_closed_; }
-  void SetClearMessagesOnDocumentClosed(bool value) { clear_messages_on_doc_closed_ = value; }
-  unsigned int MaxNumRecentProjects() const { return max_num_recent_projects_; }
-  void SetMaxNumRecentProjects(unsigned int value) { max_num_recent_projects_ = value; }
+  void SetOpenMessageBoardOnDocumentOpened(bool value) {
+    options_.open_message_board_on_doc_opened = value;
+  }
+  bool ClearMessagesOnDocumentClosed() const { return options_.clear_messages_on_doc_closed; }
+  void SetClearMessagesOnDocumentClosed(bool value) {
+    options_.clear_messages_on_doc_closed = value;
+  }
+  unsigned int MaxNumRecentProjects() const { return options_.max_num_recent_projects; }
+  void SetMaxNumRecentProjects(unsigned int value) { options_.max_num_recent_projects = value; }
 
   // The current document.
   boost::shared_ptr<BaseDocument> GetDocument() const { return document_; }
@@ -278,13 +279,13 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   void OpenHelpContents() const;
   void OpenHelpTopic(unsigned int topic) const;
 
-  // Program log: the standard wide log stream goes into `file` from now on,
-  // and the file stays open until the process ends. When the file cannot be
-  // opened, reports "Could not open the error log" on the standard wide error
-  // stream and leaves the standard log stream (and any log already open) as
-  // it was. The log is a regular file of its own (LogFileStream): a symbolic
-  // link at its name is refused and neither the link nor what it names is
-  // changed.
+  // Program log, one for the process: the standard wide log stream goes into
+  // `file` from now on (added to when AppendToLog(), else replaced), and the
+  // file stays open until the process ends. When the file cannot be opened,
+  // reports "Could not open the error log" on the standard wide error stream
+  // and leaves the standard log stream (and any log already open) as it was.
+  // The log is a regular file of its own (LogFileStream): a symbolic link at
+  // its name is refused and neither the link nor what it names is changed.
   void CreateProgramLog(const wpath& file);
   // Writes the closing lines if a log is open; the log stays open, so that
   // later output still lands in it (a second call writes them again).
@@ -294,8 +295,6 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   void RunApplication(const wpath& project) const;
 
  private:
-  friend struct detail::ProgramOptionsRecord;
-
   void ScanCommandLine();
 
   static std::wstring program_name;
@@ -308,23 +307,8 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   std::wstring hostText_;
   std::wstring helpFileName_;
   std::wstring configFileName_;
-
-  bool internal_browser_;
-  ReportFormatType report_format_;
-  ReportOrientationType report_orientation_;
-  XSLTEngineType xslt_engine_;
-  Extents drawing_extents_;
-  bool auto_hide_panels_;
-  bool hide_disabled_items_;
-  bool show_splash_screen_;
-  StartupViewType startup_view_;
-  VisualAppearanceType visual_appearance_;
-  bool write_program_log_;
-  bool append_to_log_;
-  bool create_doc_on_startup_;
-  bool open_message_board_on_doc_opened_;
-  bool clear_messages_on_doc_closed_;
-  unsigned int max_num_recent_projects_;
+  // Every option, the class-wide ones through SharedProgramOptions' storage.
+  detail::ProgramOptions options_;
 };
 
 }  // namespace Orvanta

@@ -14,6 +14,13 @@ class ORVANTA_API SharedProgramOptions {
  public:
   SharedProgramOptions() = delete;
 
+  // The options themselves, at their defaults when value-initialised.
+  struct Values {
+    int message_threshold = 1;
+    bool auto_backup = true;
+    std::string backup_ext = ".bak";
+  };
+
   // Whether Save() first copies the file as last saved to its backup path.
   static bool AutomaticBackup();
   static void SetAutomaticBackup(bool backup);
@@ -24,6 +31,11 @@ class ORVANTA_API SharedProgramOptions {
   static void SetMessageThreshold(int threshold);
   // auto backup on, ".bak", threshold 1.
   static void Reset();
+
+  // The process's one copy, made on first use, which the application's
+  // options read and write in place: its options file holds these three
+  // among its own.
+  static Values& Stored();
 };
 
 }  // namespace Orvanta

@@ -7,7 +7,9 @@
 //   // "'Wall 1' (Wall) duplicated as 'Wall 2'"
 //
 // Fill a text one call per placeholder occurrence, in the order they stand in
-// the text; each call works on the result of the previous ones.
+// the text; each call works on the result of the previous ones. A string-table
+// text is fetched and filled in one step by LibraryText (LibraryText.hpp),
+// which follows the same rule.
 #pragma once
 
 #include <string>

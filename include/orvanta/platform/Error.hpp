@@ -1,8 +1,10 @@
 // Error, the base of every exception the library throws, and the platform's
 // own errors derived from it.
 //
-// An error's text is usually a string-table text whose <Tag/> placeholders are
-// filled through Replace, first occurrence first:
+// An error's text is usually a string-table text with its <Tag/> placeholders
+// filled, either before (LibraryText) or through Replace, by the same rule:
+//
+//   throw Orvanta::Error(Orvanta::LibraryText(1956, {{L"<Path/>", path}}));
 //
 //   Orvanta::Error error(L"Cannot open '<Path/>'. <Reason/>");
 //   error.Replace(L"<Path/>", L"/tmp/a.xml");
@@ -29,9 +31,8 @@ class ORVANTA_API Error : public std::exception {
   // The text as it was given and filled.
   const std::wstring& Text() const noexcept { return text_; }
 
-  // Replaces the first occurrence of `tag` (case-sensitive, the whole tag
-  // including its brackets) by `value`; leaves the text unchanged when `tag`
-  // does not occur.
+  // Fills `tag` in the text as FillTag (LibraryText.hpp) does: its first
+  // occurrence, case-sensitive, the whole tag; nothing when it does not occur.
   void Replace(const std::wstring& tag, const std::wstring& value);
 
  private:

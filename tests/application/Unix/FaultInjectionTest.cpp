@@ -22,6 +22,7 @@
 #include <stdexcept>
 
 #include "TestApplication.hpp"
+#include "orvanta/application/internal/ProgramLog.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
 
@@ -283,19 +284,19 @@ TEST_F(ApplicationTest, FullDiskDuringASaveLeavesTheBackup) {
 }
 
 TEST_F(ApplicationTest, FullDiskKeepsEarlierLogRuns) {
-  TestApplication app;
-  app.SetAppendToLog(true);
   const wpath file = home_.Path() / "Program.log";
-  std::wstreambuf* previous = std::wclog.rdbuf();
-  app.CreateProgramLog(file);
-  app.CloseProgramLog();
-  std::wclog.rdbuf(previous);
+  {
+    detail::ProgramLog log;
+    log.Open(file, true);
+    log.WriteStopLines();
+  }
   const std::string first = ReadFile(file);
   ASSERT_FALSE(first.empty());
   WithFileSizeLimit(first.size() + 10, [&] {
-    app.CreateProgramLog(file);
+    detail::ProgramLog log;
+    log.Open(file, true);
     std::wclog << std::wstring(500, L'x') << std::endl;
-    app.CloseProgramLog();
+    log.WriteStopLines();
     return 0;
   });
   EXPECT_EQ(0u, ReadFile(file).find(first));  // the earlier run is whole
@@ -397,36 +398,32 @@ TEST_F(ApplicationTest, BackupNeverDestroysTheProjectOrTheLastGoodBackup) {
 // The log is a regular file of its own: a link planted at its name is
 // refused (message 2045), and the file it names keeps its content and mode.
 TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
-  TestApplication app;
-  const wpath log = home_.Path() / "Program.log";
+  const wpath file = home_.Path() / "Program.log";
   const wpath victim = home_.Write("victim", "precious");
   ::chmod(victim.c_str(), 0444);
-  std::wstreambuf* const previousLog = std::wclog.rdbuf();
-  for (const bool append : {false, true}) {
-    SCOPED_TRACE(append ? "appending" : "replacing");
-    app.SetAppendToLog(append);
-    fs::remove(log);
-    fs::create_symlink(victim, log);
-    std::wostringstream errors;
-    std::wstreambuf* previousErrors = std::wcerr.rdbuf(errors.rdbuf());
-    app.CreateProgramLog(log);
-    std::wclog << L"after the refusal" << std::endl;  // wherever it goes, not to the victim
-    std::wcerr.rdbuf(previousErrors);
-    EXPECT_EQ(L"Could not open the error log\n", errors.str());
-    EXPECT_EQ("precious", ReadFile(victim));
-    EXPECT_EQ(0444u, Mode(victim));
-    EXPECT_TRUE(fs::is_symlink(log));
-    app.CreateProgramLog(home_.Path() / "Good.log");  // the next round follows an open log
-  }
-  app.CloseProgramLog();
-  std::wclog.rdbuf(previousLog);
-  fs::remove(log);
-  ASSERT_EQ(0, ::mkfifo(log.c_str(), 0644));  // refused at once, not waited for
   std::wostringstream errors;
-  std::wstreambuf* previousErrors = std::wcerr.rdbuf(errors.rdbuf());
-  app.CreateProgramLog(log);
+  std::wstreambuf* const previousErrors = std::wcerr.rdbuf(errors.rdbuf());
+  {
+    detail::ProgramLog log;
+    for (const bool append : {false, true}) {
+      SCOPED_TRACE(append ? "appending" : "replacing");
+      fs::remove(file);
+      fs::create_symlink(victim, file);
+      log.Open(file, append);
+      std::wclog << L"after the refusal" << std::endl;  // wherever it goes, not to the victim
+      EXPECT_EQ("precious", ReadFile(victim));
+      EXPECT_EQ(0444u, Mode(victim));
+      EXPECT_TRUE(fs::is_symlink(file));
+      log.Open(home_.Path() / "Good.log", append);  // the next round follows an open log
+    }
+    fs::remove(file);
+    EXPECT_EQ(0, ::mkfifo(file.c_str(), 0644));  // refused at once, not waited for
+    log.Open(file, false);
+  }
   std::wcerr.rdbuf(previousErrors);
-  EXPECT_EQ(L"Could not open the error log\n", errors.str());
+  EXPECT_EQ(L"Could not open the error log\nCould not open the error log\n"
+            L"Could not open the error log\n",
+            errors.str());
 }
 
 // What SafeFileWriter refuses, it refuses before writing anything.

@@ -69,8 +69,6 @@ TEST_F(ManualsTest, PdfOpensOrSaysWhy) {
   EXPECT_EQ("Adobe\xC2\xAE Reader\xC2\xAE is needed to view this document, but it is not installed "
             "on your computer",
             text(PDF(L"User Manual.pdf", home_.Path())));
-  CHM(L"Help.chm", home_.Path()).OpenTopic(3);  // help reports nothing
-  HLP(L"Missing.hlp", home_.Path()).Open();
 }
 
 TEST_F(ManualsTest, LibrariesKeepTheFirstAndStayInStep) {

@@ -6,7 +6,6 @@
 
 #include "EnvironmentGuard.hpp"
 #include "TestApplication.hpp"
-#include "orvanta/platform/CommandLine.hpp"
 
 namespace Orvanta {
 namespace {
@@ -122,31 +121,20 @@ TEST_F(ReportTest, EnginesGetQuotedPathsAndXsltprocWritesThePage) {
     EXPECT_STREQ("Error running report engine: error code = 11", error.what());
   }
 
-  // Paths with quotes and backslashes reach the engine whole.
+  // Paths with blanks reach the engine whole (ReportEnginesTest: any path).
   fs::permissions(altova, fs::owner_all);
-  const wpath odd = home_.Path() / "q\"uote \\\" -o \"x";
-  fs::create_directories(odd);
-  const wpath xml = odd / "sections.xml", xsl = odd / "report.xsl\\";
-  fs::copy_file(xml_, xml);
-  fs::copy_file(xsl_, xsl);
   journal.clear();
-  const wpath page = app.GenerateHTMLReport(xml, xsl);
-  EXPECT_EQ("[-xslt1]\n[" + xsl.string() + "]\n[-in]\n[" + xml.string() + "]\n[-out]\n[" +
+  const wpath page = app.GenerateHTMLReport(xml_, xsl_);
+  EXPECT_EQ("[-xslt1]\n[" + xsl_.string() + "]\n[-in]\n[" + xml_.string() + "]\n[-out]\n[" +
                 page.string() + "]\n",
             WaitFor(arguments));
   ASSERT_EQ(2u, journal.size());
-  const std::string running = "Running '" + engines.string() + "\\AltovaXML ";
-  const std::string end = "' from the command line";
-  ASSERT_EQ(0u, journal[1].find(running));
-  EXPECT_EQ((std::vector<std::wstring>{L"-xslt1", xsl.wstring(), L"-in", xml.wstring(), L"-out",
-                                       page.wstring()}),
-            SplitCommandLine(string_to_wstring(journal[1].substr(
-                running.size(), journal[1].size() - running.size() - end.size()))));
+  EXPECT_EQ(0u, journal[1].find("Running '" + engines.string() + "\\AltovaXML -xslt1 \""));
   EXPECT_FALSE(fs::exists(opened));
 
   fs::create_symlink("/usr/bin/xsltproc", engines / "xsltproc");
   app.SetXSLTEngine(BaseApplication::XSLTProc);
-  const wpath html = app.GenerateHTMLReport(xml, xsl);
+  const wpath html = app.GenerateHTMLReport(xml_, xsl_);
   const std::string content = WaitFor(html);
   EXPECT_NE(std::string::npos, content.find("<p>Beam 1: 0.15</p>")) << content;
   fs::remove_all(engines);
