@@ -535,14 +535,16 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
   const std::string last = ReadFile(file);
   EXPECT_TRUE(last == contents[0] || last == contents[1]);
 
-  // Both read the same version before either saves.
-  int go[2];
+  // Both read the same version before either saves: each says it has read,
+  // and neither saves before both have.
+  int ready[2], go[2];
+  ASSERT_EQ(0, ::pipe(ready));
   ASSERT_EQ(0, ::pipe(go));
   for (int i = 0; i < 2; ++i)
     writers[i] = StartChild([&, i] {
       const FileStamp read = InputFile(file).Stamp();
-      char byte;
-      if (::read(go[0], &byte, 1) != 1) return 5;
+      char byte = 'r';
+      if (::write(ready[1], &byte, 1) != 1 || ::read(go[0], &byte, 1) != 1) return 5;
       try {
         SafeFileWriter writer(file, read);
         writer.Stream() << contents[i];
@@ -552,10 +554,15 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
       }
       return 0;
     });
+  char both[2];
+  for (std::size_t got = 0; got < sizeof both;) {
+    const ssize_t n = ::read(ready[0], both + got, sizeof both - got);
+    ASSERT_GT(n, 0);
+    got += static_cast<std::size_t>(n);
+  }
   ASSERT_EQ(2, ::write(go[1], "gg", 2));
   const int first = ExitStatus(writers[0]), second = ExitStatus(writers[1]);
-  ::close(go[0]);
-  ::close(go[1]);
+  for (int fd : {ready[0], ready[1], go[0], go[1]}) ::close(fd);
   EXPECT_EQ(3, first + second) << first << ", " << second;  // one saved, one refused
   EXPECT_EQ(contents[first == 0 ? 0 : 1], ReadFile(file));
   EXPECT_EQ((std::vector<std::string>{"shared.xml"}), Names(home.Path()));
