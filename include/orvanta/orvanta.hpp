@@ -17,6 +17,7 @@
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/Module.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
+#include "orvanta/platform/ProcessIdentity.hpp"
 #include "orvanta/platform/Resource.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
