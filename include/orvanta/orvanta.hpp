@@ -56,6 +56,7 @@
 #include "orvanta/documents/NameInterface.hpp"
 #include "orvanta/documents/NotesInterface.hpp"
 #include "orvanta/documents/PrototypeFactory.hpp"
+#include "orvanta/documents/RecoveryCopy.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/documents/TypeInterface.hpp"
 #include "orvanta/documents/ValidationInterface.hpp"
@@ -78,5 +79,6 @@
 
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/application/DocumentLibrary.hpp"
+#include "orvanta/application/DocumentRecovery.hpp"
 #include "orvanta/application/ElectronicDocument.hpp"
 #include "orvanta/application/LatestVersion.hpp"

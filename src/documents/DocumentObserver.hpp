@@ -1,5 +1,5 @@
-// What a document tells the objects attached to it (its edit history), and
-// the silent primitives through which a history puts a
+// What a document tells the objects attached to it (its edit history, its
+// recovery copy), and the silent primitives through which a history puts a
 // document back as it was. Internal to the documents layer.
 #pragma once
 

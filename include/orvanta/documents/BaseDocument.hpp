@@ -17,9 +17,9 @@
 // but for the sorting messages. Every operation taking an item pointer throws
 // std::invalid_argument ("BaseDocument::<operation>") for a null pointer.
 //
-// An EditHistory (EditHistory.hpp) attached to a document hears each of its
-// operations; without one the operations announce, raise and cost what they
-// always did.
+// An EditHistory (EditHistory.hpp) or a RecoveryCopy (RecoveryCopy.hpp)
+// attached to a document hears each of its operations; without them the
+// operations announce, raise and cost what they always did.
 #pragma once
 
 #include <memory>
@@ -237,7 +237,7 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   std::vector<ItemPtr> items_;
   std::vector<bool> printFlags_;
   std::unique_ptr<detail::ItemNameIndex> names_;
-  // The attached edit history; it detaches itself.
+  // Attached edit history and recovery copy; they detach themselves.
   std::vector<detail::DocumentObserver*> observers_;
   unsigned long long revision_ = 0;
 };
