@@ -165,17 +165,43 @@ class Record {
   virtual std::wstring Text() const = 0;
 };
 
-struct Step {
-  std::wstring text;           // the group's text; empty: from the records
-  unsigned int batchText = 0;  // a batch's text for several records
-  std::vector<std::unique_ptr<Record>> records;
+typedef std::unique_ptr<Record> Step;
 
-  std::wstring Text() const {
-    if (!text.empty() || records.empty()) return text;
-    if (records.size() > 1 && batchText != 0)
-      return Fill(batchText, {{L"<Number/>", std::to_wstring(records.size())}});
-    return records.front()->Text();
+// Several records as one: a group's step.
+class GroupRecord final : public Record {
+ public:
+  explicit GroupRecord(const std::wstring& text) : text_(text) {}
+
+  std::vector<Step>& Records() { return records_; }
+  void Name(const std::wstring& text) {
+    if (text_.empty()) text_ = text;
   }
+  void NameBatch(unsigned int textId) {
+    if (text_.empty()) batchText_ = textId;
+  }
+  bool HasOwnText() const { return !text_.empty(); }
+
+  void Undo(HistoryRecorder& recorder, Effects& effects) override {
+    Replay(recorder, effects, false);
+  }
+  void Redo(HistoryRecorder& recorder, Effects& effects) override {
+    Replay(recorder, effects, true);
+  }
+  std::wstring Text() const override {
+    if (!text_.empty() || records_.empty()) return text_;
+    if (records_.size() > 1 && batchText_ != 0)
+      return Fill(batchText_, {{L"<Number/>", std::to_wstring(records_.size())}});
+    return records_.front()->Text();
+  }
+
+ private:
+  // Undoes the records last first (or redoes them first first). When one
+  // throws, those already done are put back and the exception passes on.
+  void Replay(HistoryRecorder& recorder, Effects& effects, bool redo);
+
+  std::wstring text_;           // empty: from the records
+  unsigned int batchText_ = 0;  // a batch's text for several records
+  std::vector<Step> records_;
 };
 
 // The edit history's working part: it hears the document and the names of
@@ -243,7 +269,7 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   bool Undo() {
     if (document_ == nullptr || busy_ || depth_ > 0 || undo_.empty()) return false;
     Effects effects(*document_);
-    Replay(undo_.back(), effects, false);
+    Replay(*undo_.back(), effects, false);
     redo_.push_back(std::move(undo_.back()));
     undo_.pop_back();
     Finish(effects);
@@ -253,7 +279,7 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   bool Redo() {
     if (document_ == nullptr || busy_ || depth_ > 0 || redo_.empty()) return false;
     Effects effects(*document_);
-    Replay(redo_.back(), effects, true);
+    Replay(*redo_.back(), effects, true);
     undo_.push_back(std::move(redo_.back()));
     redo_.pop_back();
     Finish(effects);
@@ -263,15 +289,20 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   // Groups: what is recorded between Open and Close is one step.
   std::size_t Open(const std::wstring& text) {
     flags_.push_back(document_ != nullptr && document_->HasChanged());
-    if (depth_++ == 0) open_ = Step{text, 0, {}};
-    return open_.records.size();
+    if (depth_ == 0) open_.reset(new GroupRecord(text));
+    ++depth_;
+    return open_->Records().size();
   }
   void Close() {
     flags_.pop_back();
     if (--depth_ > 0) return;
-    Step step = std::move(open_);
-    open_ = Step();
-    Commit(std::move(step));
+    std::unique_ptr<GroupRecord> group = std::move(open_);
+    std::vector<Step>& records = group->Records();
+    // A group of one record without a text of its own is that record.
+    if (records.size() == 1 && !group->HasOwnText())
+      Commit(std::move(records.front()));
+    else if (!records.empty())
+      Commit(std::move(group));
   }
   // Undoes what was recorded in the open group since `mark`, raising what
   // that raises but letting no exception out, and puts back the changed flag
@@ -281,12 +312,13 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
       try {
         Effects effects(*document_);
         busy_ = true;
-        while (open_.records.size() > mark) {
+        std::vector<Step>& records = open_->Records();
+        while (records.size() > mark) {
           try {
-            open_.records.back()->Undo(*this, effects);
+            records.back()->Undo(*this, effects);
           } catch (...) {
           }
-          open_.records.pop_back();
+          records.pop_back();
         }
         busy_ = false;
         effects.RaiseAll();
@@ -294,11 +326,11 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
         busy_ = false;
       }
     }
-    open_.records.resize(std::min(open_.records.size(), mark));
+    if (open_ && open_->Records().size() > mark) open_->Records().resize(mark);
     if (document_ != nullptr && !flags_.empty()) document_->HasChanged(flags_.back());
   }
   void NameOpenStep(const std::wstring& text) {
-    if (depth_ == 1 && open_.text.empty()) open_.text = text;
+    if (depth_ == 1) open_->Name(text);
   }
 
   // Records `record` in the open group or as a step of its own. A record
@@ -307,13 +339,10 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   void Record(std::unique_ptr<detail::Record> record) {
     if (!IsRecording()) return;
     try {
-      if (depth_ > 0) {
-        open_.records.push_back(std::move(record));
-        return;
-      }
-      Step step;
-      step.records.push_back(std::move(record));
-      Commit(std::move(step));
+      if (depth_ > 0)
+        open_->Records().push_back(std::move(record));
+      else
+        Commit(std::move(record));
     } catch (...) {
       Forget();
     }
@@ -326,7 +355,7 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   void Reordered(const std::vector<ItemPtr>& before, unsigned int textId) override;
   void BatchBegins() override { Open(std::wstring()); }
   void BatchEnds(unsigned int textId) override {
-    if (depth_ == 1 && open_.text.empty()) open_.batchText = textId;
+    if (depth_ == 1) open_->NameBatch(textId);
     Close();
   }
   void Saved() override { MarkClean(); }
@@ -360,7 +389,6 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   }
 
   void Commit(Step step) {
-    if (step.records.empty()) return;
     if (clean_ != kNowhere && clean_ > undo_.size()) clean_ = kNowhere;  // it was undone
     redo_.clear();
     undo_.push_back(std::move(step));
@@ -379,38 +407,20 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   void Forget() noexcept {
     undo_.clear();
     redo_.clear();
-    open_.records.clear();
+    if (open_) open_->Records().clear();
     clean_ = kNowhere;
     RaiseChanged();
   }
 
-  // Undoes (or redoes) the records of `step`. When one throws, those already
-  // done are put back and the exception passes on.
-  void Replay(Step& step, Effects& effects, bool redo) {
-    std::vector<std::unique_ptr<detail::Record>>& records = step.records;
-    const std::size_t count = records.size();
+  // Undoes or redoes one step, recording nothing meanwhile.
+  void Replay(detail::Record& step, Effects& effects, bool redo) {
     busy_ = true;
-    std::size_t done = 0;
     try {
-      for (; done < count; ++done) {
-        detail::Record& record = *records[redo ? done : count - 1 - done];
-        if (redo)
-          record.Redo(*this, effects);
-        else
-          record.Undo(*this, effects);
-      }
+      if (redo)
+        step.Redo(*this, effects);
+      else
+        step.Undo(*this, effects);
     } catch (...) {
-      Effects ignored(*document_);
-      for (std::size_t i = done; i-- > 0;) {
-        detail::Record& record = *records[redo ? i : count - 1 - i];
-        try {
-          if (redo)
-            record.Undo(*this, ignored);
-          else
-            record.Redo(*this, ignored);
-        } catch (...) {
-        }
-      }
       busy_ = false;
       throw;
     }
@@ -442,7 +452,7 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   BaseDocument* document_;
   std::deque<Step> undo_;   // the last step done at the back
   std::vector<Step> redo_;  // the last step undone at the back
-  Step open_;               // the open group's step
+  std::unique_ptr<GroupRecord> open_;  // the open group's step
   int depth_ = 0;
   std::vector<bool> flags_;  // the changed flag as each open group began
   std::size_t limit_ = kDefaultLimit;
@@ -451,6 +461,33 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
   bool replacing_ = false;
 };
 
+void GroupRecord::Replay(HistoryRecorder& recorder, Effects& effects, bool redo) {
+  const std::size_t count = records_.size();
+  const auto at = [&](std::size_t i) -> Record& { return *records_[redo ? i : count - 1 - i]; };
+  std::size_t done = 0;
+  try {
+    for (; done < count; ++done) {
+      if (redo)
+        at(done).Redo(recorder, effects);
+      else
+        at(done).Undo(recorder, effects);
+    }
+  } catch (...) {
+    // What the put-back raises is not wanted: the step did not happen.
+    Effects ignored(recorder.Target());
+    for (std::size_t i = done; i-- > 0;) {
+      try {
+        if (redo)
+          at(i).Undo(recorder, ignored);
+        else
+          at(i).Redo(recorder, ignored);
+      } catch (...) {
+      }
+    }
+    throw;
+  }
+}
+
 namespace {
 
 // An item came in: Create, AddItem, DuplicateItem or PasteItem.
@@ -458,14 +495,10 @@ class InsertRecord final : public Record {
  public:
   InsertRecord(const ItemPtr& item, std::size_t position, const Insertion& how)
       : item_(item), position_(position), kind_(how.kind) {
-    if (kind_ == Insertion::Duplicated && how.source != nullptr) {
-      sourceName_ = how.source->Name();
-      sourceType_ = how.source->Type();
-    }
-    if (kind_ == Insertion::Pasted) {
-      formerName_ = how.formerName;
-      pastedName_ = item->Name();
-    }
+    if (kind_ == Insertion::Duplicated && how.source != nullptr)
+      names_.reset(new Names{how.source->Name(), how.source->Type()});
+    else if (kind_ == Insertion::Pasted)
+      names_.reset(new Names{how.formerName, item->Name()});
   }
 
   void Undo(HistoryRecorder& recorder, Effects& effects) override {
@@ -474,13 +507,13 @@ class InsertRecord final : public Record {
     // The item leaves under its pasted name, and then takes its own again.
     if (kind_ == Insertion::Pasted) {
       const ItemPtr item = item_;
-      const std::wstring name = formerName_;
+      const std::wstring name = names_->first;
       effects.Later([item, name] { item->Rename(name); });
     }
   }
 
   void Redo(HistoryRecorder& recorder, Effects& effects) override {
-    if (kind_ == Insertion::Pasted) item_->Rename(pastedName_);
+    if (kind_ == Insertion::Pasted) item_->Rename(names_->second);
     recorder.Insert(item_, position_);
     if (kind_ == Insertion::Created) {
       effects.Announce(1963, item_);
@@ -488,8 +521,8 @@ class InsertRecord final : public Record {
     } else if (kind_ == Insertion::Duplicated) {
       // Worded as DuplicateItem words it.
       std::wstring text = LibraryText(1964);
-      ReplaceTag(text, L"<Name/>", sourceName_);
-      ReplaceTag(text, L"<Type/>", sourceType_);
+      ReplaceTag(text, L"<Name/>", names_ ? names_->first : std::wstring());
+      ReplaceTag(text, L"<Type/>", names_ ? names_->second : std::wstring());
       ReplaceTag(text, L"<Name/>", item_->Name());
       effects.Announce(std::move(text));
       effects.Raise(&Signals::SignalManager::ItemCreated, item_);
@@ -500,8 +533,8 @@ class InsertRecord final : public Record {
   std::wstring Text() const override {
     switch (kind_) {
       case Insertion::Created: return Named(kCreateText, item_->Name());
-      case Insertion::Duplicated: return Named(kDuplicateText, sourceName_);
-      case Insertion::Pasted: return Named(kPasteText, pastedName_);
+      case Insertion::Duplicated: return Named(kDuplicateText, names_ ? names_->first : L"");
+      case Insertion::Pasted: return Named(kPasteText, names_->second);
       default: return Named(kAddText, item_->Name());
     }
   }
@@ -510,8 +543,12 @@ class InsertRecord final : public Record {
   ItemPtr item_;
   std::size_t position_;
   Insertion::Kind kind_;
-  std::wstring sourceName_, sourceType_;  // Duplicated
-  std::wstring formerName_, pastedName_;  // Pasted
+  // Duplicated: the source's name and type; Pasted: the item's name before
+  // and after. Nothing for the others, which are most.
+  struct Names {
+    std::wstring first, second;
+  };
+  std::unique_ptr<const Names> names_;
 };
 
 // RemoveItem took an item out.
@@ -710,12 +747,12 @@ bool EditHistory::CanRedo() const {
 
 std::wstring EditHistory::UndoText() const {
   if (!CanUndo()) return detail::LibraryText(detail::kNothingToUndo);
-  return detail::Fill(detail::kUndoText, {{L"<Action/>", recorder_->Undone().back().Text()}});
+  return detail::Fill(detail::kUndoText, {{L"<Action/>", recorder_->Undone().back()->Text()}});
 }
 
 std::wstring EditHistory::RedoText() const {
   if (!CanRedo()) return detail::LibraryText(detail::kNothingToRedo);
-  return detail::Fill(detail::kRedoText, {{L"<Action/>", recorder_->Redone().back().Text()}});
+  return detail::Fill(detail::kRedoText, {{L"<Action/>", recorder_->Redone().back()->Text()}});
 }
 
 std::size_t EditHistory::UndoCount() const { return recorder_->Undone().size(); }

@@ -39,9 +39,9 @@
 //   has been restored" (whatever the notification switch); undoing ClearItems
 //   or a rename raises nothing, as they did not;
 // - undoing or redoing a Change raises ItemChanged for its item;
-// - Refresh() is called after a step that added or removed items.
-// A step's edits are all undone (or redone) before the first of its signals
-// is raised, so a listener that throws ends the raising but leaves the
+// A step's edits are all undone (or redone) first; then the document's
+// Refresh() is called if they added or removed items, and then what they
+// raise is raised. A listener that throws ends the raising but leaves the
 // document and the history in step; the exception reaches the caller.
 //
 // Clean state. Save and SaveAs (not SaveCopyAs) mark the present state
