@@ -331,6 +331,7 @@ void BaseDocument::Revert() {
   if (path_.empty()) throw NoPathError();
   const Replacement replacing(*this);
   ReadFrom(path_);
+  ++revision_;  // the content is the file's now, whatever the read touched
 }
 
 void BaseDocument::SignalDocumentSaved() const { Hub().DocumentSaved(shared_from_this()); }

@@ -681,17 +681,22 @@ class FunctionEdit final : public EditHistory::Edit {
 
 }  // namespace
 
+// While the content is replaced no item is watched: Replaced watches those
+// it ends with.
 void HistoryRecorder::Inserted(const ItemPtr& item, std::size_t position, const Insertion& how) {
+  if (replacing_) return;
   item->Watch(this);
   if (IsRecording()) Record(std::unique_ptr<detail::Record>(new InsertRecord(item, position, how)));
 }
 
 void HistoryRecorder::Removed(const ItemPtr& item, std::size_t position) {
+  if (replacing_) return;
   item->Unwatch(this);
   if (IsRecording()) Record(std::unique_ptr<detail::Record>(new RemoveRecord(item, position)));
 }
 
 void HistoryRecorder::Cleared(const std::vector<ItemPtr>& items) {
+  if (replacing_) return;
   for (const ItemPtr& item : items) item->Unwatch(this);
   if (IsRecording() && !items.empty())
     Record(std::unique_ptr<detail::Record>(new ClearRecord(items)));

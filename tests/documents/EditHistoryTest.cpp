@@ -25,6 +25,16 @@ typedef std::vector<std::string> Journal;
 // The items in order, by identity and name.
 typedef std::vector<std::pair<const Item*, std::wstring>> State;
 
+// Reads its file as one fresh item named A.
+class ReloadingDocument : public MemoryDocument {
+ public:
+  using MemoryDocument::MemoryDocument;
+  void ReadFrom(const wpath&) override {
+    ClearItems();
+    AddItem(MakeLayer(L"A"));
+  }
+};
+
 // A journal of the hub's messages and item signals; every question answered
 // Yes.
 class HistoryTest : public ::testing::Test {
@@ -298,8 +308,8 @@ TEST_F(HistoryTest, GroupsAndHostEdits) {
 }
 
 TEST_F(HistoryTest, CleanStateLimitAndNotification) {
-  const auto shared = boost::make_shared<MemoryDocument>(true);  // Save raises DocumentSaved
-  MemoryDocument& document = *shared;
+  const auto shared = boost::make_shared<ReloadingDocument>(true);  // Save raises DocumentSaved
+  ReloadingDocument& document = *shared;
   EditHistory history(document);
   int changes = 0;
   struct Counter {
@@ -343,11 +353,15 @@ TEST_F(HistoryTest, CleanStateLimitAndNotification) {
   EXPECT_EQ((Journal{"The previous order of the items has been restored"}), journal);
   document.SetNotify(true);
 
-  // Reading the file again starts the history afresh.
+  // Reading the file again starts the history afresh, and it hears the new
+  // items' renames once each.
   document.Revert();
-  EXPECT_TRUE(history.CanUndo());  // MemoryDocument's read changes nothing
-  history.Clear();
   EXPECT_FALSE(history.CanUndo() || history.CanRedo());
+  document.FindItem(L"A")->Rename(L"B");
+  EXPECT_EQ(1u, history.UndoCount());
+  history.Undo();
+  EXPECT_TRUE(document.FindItem(L"A"));
+  EXPECT_FALSE(history.CanUndo());
   history.Changed().Disconnect(&counter, &Counter::OnChanged);
 }
 

@@ -135,9 +135,10 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   bool UseSI() const { return useSI_; }
   void UseSI(bool useSI) { useSI_ = useSI; }
   // Grows with every change of the content made through the document (its
-  // item operations, sorts included, an undo or redo, Revert and Swap) and
-  // every time the changed flag is set; saving leaves it. Equal revisions
-  // mean an unchanged document (which a recovery copy need not write again).
+  // item operations, sorts included, an undo or redo, a successful Revert,
+  // Swap) and every time the changed flag is set; saving leaves it. Equal
+  // revisions mean an unchanged document (which a recovery copy need not
+  // write again): a host that changes what only it knows sets the flag.
   unsigned long long Revision() const { return revision_; }
 
   // Queries.

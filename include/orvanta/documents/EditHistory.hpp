@@ -51,8 +51,8 @@
 // that was undone and then replaced by a new edit, or dropped by the depth
 // limit, cannot be reached again.
 //
-// Revert clears the history (when the read changed the document: a read that
-// failed before changing anything keeps it), as does Swap. While an Undo or
+// Revert clears the history (but when its read fails before changing the
+// document), as does Swap: the steps no longer describe the content. While an Undo or
 // Redo runs, operations of the document are not recorded (a host edit's Undo
 // may use them); Undo and Redo called from inside one, or inside an open
 // Group, do nothing.
