@@ -53,8 +53,8 @@ std::vector<ItemPtr> StableSortBy(std::vector<ItemPtr>& items, Key key) {
   return sorted;
 }
 
-// Tells the observers of one document, through `tell`; a copy of the list,
-// for observers that detach while told (DocumentGone).
+// Tells each of a document's observers, through `tell`. An observer that
+// may detach while told (DocumentGone) needs a copy of the list.
 template <class Tell>
 void TellObservers(const std::vector<detail::DocumentObserver*>& observers, Tell tell) {
   for (detail::DocumentObserver* observer : observers) tell(*observer);
@@ -475,6 +475,7 @@ void BaseDocument::SortItemsByType() {
 }
 
 void BaseDocument::Swap(BaseDocument& other) {
+  if (&other == this) return;
   // Attached histories and recovery copies stay with their documents.
   const Replacement mine(*this), theirs(other);
   ++revision_;
