@@ -472,8 +472,8 @@ int Session::Demo(const Arguments& arguments) {
       history.Undo();
     }
     recovery.Autosave();  // unchanged since it was saved: the copy goes
-    std::cout << "Rectangle 1 is "
-              << Shown(rectangle->Dimensions()[1], units.LengthUnit()) << " deep again, the project "
+    std::cout << "Rectangle 1 is " << Shown(rectangle->Dimensions()[1], units.LengthUnit())
+              << " deep again, the project "
               << (current->HasChanged() ? "has changed" : "is as saved") << ", and "
               << (fs::is_empty(recovery.Folder()) ? "no recovery copy is left"
                                                   : "a recovery copy is left")

@@ -52,8 +52,9 @@ std::vector<RecoveryRecord> DocumentRecovery::Recoverable() const {
                                  return IsProcessRunning(record.process);
                                }),
                 records.end());
-  std::stable_sort(records.begin(), records.end(),
-                   [](const RecoveryRecord& a, const RecoveryRecord& b) { return a.time > b.time; });
+  std::stable_sort(
+      records.begin(), records.end(),
+      [](const RecoveryRecord& a, const RecoveryRecord& b) { return a.time > b.time; });
   return records;
 }
 

@@ -65,7 +65,9 @@ std::wstring Fill(unsigned int id,
   return filled.append(text, from, std::wstring::npos);
 }
 
-std::wstring Named(unsigned int id, const std::wstring& name) { return Fill(id, {{L"<Name/>", name}}); }
+std::wstring Named(unsigned int id, const std::wstring& name) {
+  return Fill(id, {{L"<Name/>", name}});
+}
 
 }  // namespace
 
@@ -82,11 +84,15 @@ class Effects {
       notices_.push_back({Notice::Announcement, DocumentAccess::ItemText(id, *item), nullptr});
   }
   void Announce(std::wstring text) {
-    if (document_.Notification()) notices_.push_back({Notice::Announcement, std::move(text), nullptr});
+    if (document_.Notification())
+      notices_.push_back({Notice::Announcement, std::move(text), nullptr});
   }
-  void Broadcast(unsigned int id) { notices_.push_back({Notice::Message, LibraryText(id), nullptr}); }
+  void Broadcast(unsigned int id) {
+    notices_.push_back({Notice::Message, LibraryText(id), nullptr});
+  }
   void Raise(void (Signals::SignalManager::*signal)(Signals::ConstItemPtr), const ItemPtr& item) {
-    if (document_.Notification()) notices_.push_back({Notice::Signal, std::wstring(), item, signal});
+    if (document_.Notification())
+      notices_.push_back({Notice::Signal, std::wstring(), item, signal});
   }
   void Refresh() { refresh_ = true; }
   // Runs `action` once everything is raised: a change of something outside
@@ -787,8 +793,8 @@ void EditHistory::EndChange(const ItemPtr& item, const std::wstring& property,
                             std::unique_ptr<detail::ItemState> before,
                             std::unique_ptr<detail::ItemState> after) noexcept {
   try {
-    std::wstring text =
-        detail::Fill(detail::kChangeText, {{L"<Property/>", property}, {L"<Name/>", before->Name()}});
+    std::wstring text = detail::Fill(detail::kChangeText,
+                                     {{L"<Property/>", property}, {L"<Name/>", before->Name()}});
     recorder_->NameOpenStep(text);
     recorder_->Record(std::unique_ptr<detail::Record>(
         new detail::ChangeRecord(item, std::move(text), std::move(before), std::move(after))));

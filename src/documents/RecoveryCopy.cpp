@@ -92,7 +92,8 @@ bool ReadRecord(const wpath& file, RecoveryRecord& record) {
   while (std::getline(lines, line)) {
     const std::size_t space = line.find(' ');
     const std::string key = line.substr(0, space);
-    const std::string value = space == std::string::npos ? std::string() : Unescape(line.substr(space + 1));
+    const std::string value =
+        space == std::string::npos ? std::string() : Unescape(line.substr(space + 1));
     unsigned long long number = 0;
     if (key == "original") {
       record.original = string_to_path(value);
@@ -267,7 +268,8 @@ std::vector<RecoveryRecord> RecoveryCopy::ReadRecords(const wpath& folder) {
 
 void RecoveryCopy::Restore(BaseDocument& document, const RecoveryRecord& record) {
   // Not an edit: an attached history starts afresh from the copy.
-  const std::vector<detail::DocumentObserver*> observers = detail::DocumentAccess::Observers(document);
+  const std::vector<detail::DocumentObserver*> observers =
+      detail::DocumentAccess::Observers(document);
   for (detail::DocumentObserver* observer : observers) observer->Replacing();
   try {
     document.ReadFrom(record.copy);

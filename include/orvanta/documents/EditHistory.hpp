@@ -1,9 +1,8 @@
 // EditHistory: undo and redo of a document's edits.
 //
 //   Orvanta::EditHistory history(*project);    // records from now on
-//   Orvanta::ItemPtr wall = project->Create(wallPrototype);        // "Wall 1"
-//   history.Change(boost::static_pointer_cast<Wall>(wall), L"Width",
-//                  [&] { wall->SetWidth(w); });
+//   auto wall = boost::static_pointer_cast<Wall>(project->Create(wallPrototype));  // "Wall 1"
+//   history.Change(wall, L"Width", [&] { wall->SetWidth(w); });
 //   history.UndoText();                        // "Undo Change Width of 'Wall 1'"
 //   history.Undo();                            // the width is back
 //   history.Redo();
@@ -37,8 +36,9 @@
 //   destroyed (commands holding results, views) hear it come back;
 //   undoing a sort broadcasts text 3016, "The previous order of the items
 //   has been restored" (whatever the notification switch); undoing ClearItems
-//   or a rename raises nothing, as they did not;
-// - undoing or redoing a Change raises ItemChanged for its item;
+//   or a rename raises nothing, as they did not; a pasted item leaves under
+//   its pasted name and takes back its own once the signals are raised;
+// - undoing or redoing a Change raises ItemChanged for its item.
 // A step's edits are all undone (or redone) first; then the document's
 // Refresh() is called if they added or removed items, and then what they
 // raise is raised. A listener that throws ends the raising but leaves the
@@ -52,10 +52,10 @@
 // limit, cannot be reached again.
 //
 // Revert clears the history (but when its read fails before changing the
-// document), as does Swap: the steps no longer describe the content. While an Undo or
-// Redo runs, operations of the document are not recorded (a host edit's Undo
-// may use them); Undo and Redo called from inside one, or inside an open
-// Group, do nothing.
+// document), as does Swap: the steps no longer describe the content. While
+// an Undo or Redo runs, operations of the document are not recorded (a host
+// edit's Undo may use them); Undo and Redo called from inside one, or inside
+// an open Group, do nothing.
 //
 // Texts. UndoText and RedoText are text 3000, "Undo <Action/>", and 3001,
 // "Redo <Action/>", with the step's text, or 3002 "Undo" and 3003 "Redo" when
