@@ -17,7 +17,9 @@
 // two sorts (when they changed the order) and the renames of the items the
 // document holds (Rename, UniqueRename, Swap, assignment). DuplicateItems and
 // RemoveItems make one step each. Changes to an item's own data, which only
-// the host knows, go through Change; anything else through Push.
+// the host knows, go through Change; anything else through Push. A host that
+// fills a document outside Revert (an import, a read of its own) should
+// attach the history afterwards, or Clear it, lest the filling become steps.
 //
 // Undo puts the document back exactly: the same item objects (never copies)
 // at the same positions under the same names. Redo puts back the same
