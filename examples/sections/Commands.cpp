@@ -6,6 +6,8 @@
 #include <boost/filesystem/operations.hpp>
 #include <boost/make_shared.hpp>
 
+#include <orvanta/application/DocumentRecovery.hpp>
+#include <orvanta/documents/EditHistory.hpp>
 #include <orvanta/messages/Broadcast.hpp>
 #include <orvanta/messages/SignalManager.hpp>
 #include <orvanta/platform/MessageBox.hpp>
@@ -450,6 +452,33 @@ int Session::Demo(const Arguments& arguments) {
   std::cout << "Reverted: Rectangle 1 is "
             << Shown(current->FindSection(L"Rectangle 1")->Dimensions()[1], units.LengthUnit())
             << " deep again" << std::endl;
+
+  std::cout << "\n# Edits undone through an edit history, with a recovery copy meanwhile."
+            << std::endl;
+  {
+    Orvanta::EditHistory history(*current);
+    Orvanta::DocumentRecovery recovery(*app_);
+    const auto rectangle =
+        boost::dynamic_pointer_cast<RectangleSection>(current->FindSection(L"Rectangle 1"));
+    history.Change(rectangle, L"dimensions", [&] {
+      rectangle->SetDimensions({Units::Length(250, Units::mm), Units::Length(600, Units::mm)});
+    });
+    current->DuplicateItem(rectangle);
+    recovery.Autosave();  // as a host's timer would, every minute or so
+    std::cout << "Autosaved into " << Narrow(recovery.Folder()) << "; recoverable now: "
+              << recovery.Recoverable().size() << " (this run is alive)" << std::endl;
+    for (int i = 0; i < 2; ++i) {
+      std::cout << Narrow(history.UndoText()) << std::endl;
+      history.Undo();
+    }
+    recovery.Autosave();  // unchanged since it was saved: the copy goes
+    std::cout << "Rectangle 1 is " << Shown(rectangle->Dimensions()[1], units.LengthUnit())
+              << " deep again, the project "
+              << (current->HasChanged() ? "has changed" : "is as saved") << ", and "
+              << (fs::is_empty(recovery.Folder()) ? "no recovery copy is left"
+                                                  : "a recovery copy is left")
+              << std::endl;
+  }
 
   std::cout << "\n# A change, then the close question, answered yes." << std::endl;
   current->Create(MakeSection(L"Circle", {Units::Length(100, Units::mm)}));

@@ -8,6 +8,7 @@
 #include <boost/filesystem/operations.hpp>
 #include <iostream>
 
+#include "DocumentObserver.hpp"
 #include "ItemNameIndex.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/platform/TextConversion.hpp"
@@ -33,9 +34,10 @@ Signals::SignalManager& Hub() { return *Signals::SignalManager::Instance(); }
 
 // A stable sort by key(item), each key computed once. The items are copied,
 // sorted aside and swapped in at the end, so that a key (the host's Type() or
-// Name()) or an allocation that throws leaves `items` as it was.
+// Name()) or an allocation that throws leaves `items` as it was. Returns the
+// previous order.
 template <class Key>
-void StableSortBy(std::vector<ItemPtr>& items, Key key) {
+std::vector<ItemPtr> StableSortBy(std::vector<ItemPtr>& items, Key key) {
   std::vector<std::pair<std::wstring, ItemPtr>> keyed;
   keyed.reserve(items.size());
   for (const ItemPtr& item : items) keyed.emplace_back(key(*item), item);
@@ -45,7 +47,58 @@ void StableSortBy(std::vector<ItemPtr>& items, Key key) {
   sorted.reserve(keyed.size());
   for (auto& entry : keyed) sorted.push_back(std::move(entry.second));
   items.swap(sorted);
+  return sorted;
 }
+
+// Tells each of a document's observers, through `tell`. An observer that
+// may detach while told (DocumentGone) needs a copy of the list.
+template <class Tell>
+void TellObservers(const std::vector<detail::DocumentObserver*>& observers, Tell tell) {
+  for (detail::DocumentObserver* observer : observers) tell(*observer);
+}
+
+// The operations between its construction and its end make one batch.
+class Batch {
+ public:
+  Batch(const std::vector<detail::DocumentObserver*>& observers, unsigned int textId)
+      : observers_(observers), textId_(textId) {
+    TellObservers(observers_, [](detail::DocumentObserver& o) { o.BatchBegins(); });
+  }
+  ~Batch() {
+    TellObservers(observers_, [this](detail::DocumentObserver& o) { o.BatchEnds(textId_); });
+  }
+  Batch(const Batch&) = delete;
+  Batch& operator=(const Batch&) = delete;
+
+ private:
+  const std::vector<detail::DocumentObserver*>& observers_;
+  unsigned int textId_;
+};
+
+// While it lives, the document's content is being replaced wholesale.
+class Replacement {
+ public:
+  explicit Replacement(BaseDocument& document)
+      : document_(document), revision_(document.Revision()) {
+    TellObservers(detail::DocumentAccess::Observers(document_),
+                  [](detail::DocumentObserver& o) { o.Replacing(); });
+  }
+  ~Replacement() {
+    const bool changed = document_.Revision() != revision_;
+    TellObservers(detail::DocumentAccess::Observers(document_),
+                  [changed](detail::DocumentObserver& o) { o.Replaced(changed); });
+  }
+  Replacement(const Replacement&) = delete;
+  Replacement& operator=(const Replacement&) = delete;
+
+ private:
+  BaseDocument& document_;
+  unsigned long long revision_;
+};
+
+// The texts of an edit history for a batch of several (EditHistory.hpp).
+constexpr unsigned int kDuplicateItemsText = 3007;
+constexpr unsigned int kRemoveItemsText = 3010;
 
 }  // namespace
 
@@ -106,6 +159,8 @@ BaseDocument::BaseDocument(const BaseDocument& other)
 }
 
 BaseDocument::~BaseDocument() {
+  const std::vector<detail::DocumentObserver*> observers = observers_;
+  TellObservers(observers, [](detail::DocumentObserver& o) { o.DocumentGone(); });
   if (!notification_) return;
   try {
     Hub().Broadcast(new CompositeMessage(LibraryText(path_.empty() ? 1952 : 1951,
@@ -162,16 +217,16 @@ bool BaseDocument::SetNotify(bool notification) {
 
 void BaseDocument::SetPrintFlag(unsigned int i, bool value) {
   printFlags_.at(i) = value;
-  changed_ = true;
+  HasChanged(true);
 }
 void BaseDocument::FlipPrintFlag(unsigned int i) { SetPrintFlag(i, !PrintFlag(i)); }
 void BaseDocument::SetAllPrintFlags() {
   printFlags_.assign(kPrintFlags, true);
-  changed_ = true;
+  HasChanged(true);
 }
 void BaseDocument::ClearAllPrintFlags() {
   printFlags_.assign(kPrintFlags, false);
-  changed_ = true;
+  HasChanged(true);
 }
 
 std::wstring BaseDocument::ItemText(unsigned int id, const Item& item) {
@@ -197,6 +252,7 @@ void BaseDocument::Save() const {
   if (SharedProgramOptions::AutomaticBackup()) Backup();
   WriteTo(path_);
   changed_ = false;
+  TellObservers(observers_, [](detail::DocumentObserver& o) { o.Saved(); });
   AnnouncePath(1953, path_);
   if (notification_) SignalDocumentSaved();
 }
@@ -206,6 +262,7 @@ void BaseDocument::SaveAs(const wpath& path) const {
   WriteTo(path);
   path_ = path;
   changed_ = false;
+  TellObservers(observers_, [](detail::DocumentObserver& o) { o.Saved(); });
   AnnouncePath(1954, path);
   if (notification_) SignalDocumentSaved();
 }
@@ -258,18 +315,25 @@ void BaseDocument::Backup() const {
 
 void BaseDocument::Revert() {
   if (path_.empty()) throw NoPathError();
+  const Replacement replacing(*this);
   ReadFrom(path_);
+  ++revision_;  // the content is the file's now, whatever the read touched
 }
 
 void BaseDocument::SignalDocumentSaved() const { Hub().DocumentSaved(shared_from_this()); }
 
-bool BaseDocument::AddItem(ItemPtr item) {
+bool BaseDocument::AddItem(ItemPtr item) { return Add(std::move(item), detail::Insertion()); }
+
+bool BaseDocument::Add(ItemPtr item, const detail::Insertion& how) {
   RequireItem(item, "AddItem");
   if (IsNameUsed(item->Name())) throw NameInUseError(item->Name());
   if (names_->Holds(item.get())) return false;
   items_.push_back(item);
   names_->Add(item);
-  changed_ = true;
+  HasChanged(true);
+  TellObservers(observers_, [&](detail::DocumentObserver& o) {
+    o.Inserted(item, items_.size() - 1, how);
+  });
   Refresh();
   if (notification_) {
     Announce(ItemText(1965, *item));
@@ -285,7 +349,7 @@ ItemPtr BaseDocument::Create(boost::shared_ptr<const Item> prototype) {
     Announce(ItemText(1963, *item));
     Hub().ItemCreated(item);
   }
-  AddItem(item);
+  Add(item, detail::Insertion(detail::Insertion::Created));
   return item;
 }
 
@@ -311,11 +375,14 @@ ItemPtr BaseDocument::DuplicateItem(boost::shared_ptr<const Item> source) {
                                 {L"<Name/>", copy->Name()}}));
     Hub().ItemCreated(copy);
   }
-  AddItem(copy);
+  detail::Insertion how(detail::Insertion::Duplicated);
+  how.source = source.get();
+  Add(copy, how);
   return copy;
 }
 
 bool BaseDocument::DuplicateItems(std::vector<ItemPtr>& items) {
+  const Batch batch(observers_, kDuplicateItemsText);
   bool all = true;
   for (const ItemPtr& item : items)
     if (!DuplicateItem(item)) all = false;
@@ -324,8 +391,10 @@ bool BaseDocument::DuplicateItems(std::vector<ItemPtr>& items) {
 
 bool BaseDocument::PasteItem(ItemPtr item) {
   RequireItem(item, "PasteItem");
+  detail::Insertion how(detail::Insertion::Pasted);
+  if (!observers_.empty()) how.formerName = item->Name();
   item->Rename(names_->FirstFreeCopyName(item->Name()));
-  return AddItem(item);
+  return Add(item, how);
 }
 
 std::wstring BaseDocument::ConfirmDeletionMessage(boost::shared_ptr<const Item> item) const {
@@ -341,20 +410,24 @@ bool BaseDocument::RemoveItem(ItemPtr item, const ApplicationModule& application
     return false;
   const auto found = std::find(items_.begin(), items_.end(), item);
   if (found == items_.end()) return false;
+  const std::size_t position = static_cast<std::size_t>(found - items_.begin());
   items_.erase(found);
   names_->Remove(item);
+  ++revision_;
+  TellObservers(observers_, [&](detail::DocumentObserver& o) { o.Removed(item, position); });
   if (notification_) {
     Announce(ItemText(1969, *item));
     Hub().ItemRemoved(item);
     Announce(ItemText(1970, *item));
     Hub().ItemDestroyed(item);
   }
-  changed_ = true;
+  HasChanged(true);
   Refresh();
   return true;
 }
 
 bool BaseDocument::RemoveItems(std::vector<ItemPtr>& items, const ApplicationModule& application) {
+  const Batch batch(observers_, kRemoveItemsText);
   bool all = true;
   for (const ItemPtr& item : items)
     if (!RemoveItem(item, application)) all = false;
@@ -362,21 +435,35 @@ bool BaseDocument::RemoveItems(std::vector<ItemPtr>& items, const ApplicationMod
 }
 
 void BaseDocument::ClearItems() {
-  items_.clear();
+  std::vector<ItemPtr> cleared;
+  cleared.swap(items_);
   names_->Clear();
+  ++revision_;
+  TellObservers(observers_, [&](detail::DocumentObserver& o) { o.Cleared(cleared); });
 }
 
 void BaseDocument::SortItemsByName() {
-  StableSortBy(items_, [](const Item& item) { return item.Name(); });
+  const std::vector<ItemPtr> before =
+      StableSortBy(items_, [](const Item& item) { return item.Name(); });
+  ++revision_;
+  TellObservers(observers_, [&](detail::DocumentObserver& o) { o.Reordered(before, 1973); });
   Hub().Broadcast(new LeafMessage(LibraryText(1973), Message::Information), true);
 }
 
 void BaseDocument::SortItemsByType() {
-  StableSortBy(items_, [](const Item& item) { return item.Type(); });
+  const std::vector<ItemPtr> before =
+      StableSortBy(items_, [](const Item& item) { return item.Type(); });
+  ++revision_;
+  TellObservers(observers_, [&](detail::DocumentObserver& o) { o.Reordered(before, 1974); });
   Hub().Broadcast(new LeafMessage(LibraryText(1974), Message::Information), true);
 }
 
 void BaseDocument::Swap(BaseDocument& other) {
+  if (&other == this) return;
+  // Attached histories and recovery copies stay with their documents.
+  const Replacement mine(*this), theirs(other);
+  ++revision_;
+  ++other.revision_;
   std::swap(notification_, other.notification_);
   path_.swap(other.path_);
   std::swap(useSI_, other.useSI_);
@@ -385,5 +472,53 @@ void BaseDocument::Swap(BaseDocument& other) {
   printFlags_.swap(other.printFlags_);
   names_.swap(other.names_);  // the indexes go with their items
 }
+
+namespace detail {
+
+void DocumentAccess::Attach(BaseDocument& document, DocumentObserver* observer) {
+  document.observers_.push_back(observer);
+}
+
+void DocumentAccess::Detach(BaseDocument& document, DocumentObserver* observer) noexcept {
+  std::vector<DocumentObserver*>& observers = document.observers_;
+  observers.erase(std::remove(observers.begin(), observers.end(), observer), observers.end());
+}
+
+bool DocumentAccess::Insert(BaseDocument& document, const ItemPtr& item, std::size_t position) {
+  if (document.names_->Holds(item.get())) return false;
+  std::vector<ItemPtr>& items = document.items_;
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min(position, items.size())),
+               item);
+  document.names_->Add(item);
+  ++document.revision_;
+  return true;
+}
+
+bool DocumentAccess::Remove(BaseDocument& document, const ItemPtr& item, std::size_t position) {
+  std::vector<ItemPtr>& items = document.items_;
+  auto found = position < items.size() && items[position] == item
+                   ? items.begin() + static_cast<std::ptrdiff_t>(position)
+                   : std::find(items.begin(), items.end(), item);
+  if (found == items.end()) return false;
+  items.erase(found);
+  document.names_->Remove(item);
+  ++document.revision_;
+  return true;
+}
+
+void DocumentAccess::Replace(BaseDocument& document, const std::vector<ItemPtr>& items) {
+  std::vector<ItemPtr> copy = items;
+  document.names_->Clear();
+  document.items_.swap(copy);
+  for (const ItemPtr& item : document.items_) document.names_->Add(item);
+  ++document.revision_;
+}
+
+void DocumentAccess::Reorder(BaseDocument& document, const std::vector<ItemPtr>& order) {
+  document.items_ = order;
+  ++document.revision_;
+}
+
+}  // namespace detail
 
 }  // namespace Orvanta

@@ -8,6 +8,7 @@
 #include "Windows/Files.inc"
 #include "Windows/Modules.inc"
 #include "Windows/Process.inc"
+#include "Windows/ProcessIdentity.inc"
 #include "Windows/ShellFolders.inc"
 #else
 #include "Unix/Console.inc"
@@ -15,6 +16,7 @@
 #include "Unix/Files.inc"
 #include "Unix/Modules.inc"
 #include "Unix/Process.inc"
+#include "Unix/ProcessIdentity.inc"
 #include "Unix/ShellFolders.inc"
 #include "Unix/Sound.inc"
 #endif

@@ -57,6 +57,13 @@ void ForgetProgram(std::intptr_t watch) noexcept;
 // What the file names of programs end in: ".exe", or nothing.
 const wchar_t* ExecutableExtension();
 
+// The running process's id; the start time of process `id` in the system's
+// units (0 when it cannot be told); whether process `id` runs and, unless
+// `started` is 0, started then.
+unsigned long CurrentProcessId();
+unsigned long long ProcessStartTime(unsigned long id);
+bool IsProcessRunning(unsigned long id, unsigned long long started);
+
 // Starts playing sound resource `id` of `module` (nullptr: the library)
 // without waiting; true when it started. `now` is the time of the request,
 // for a backend that times its sounds itself to refuse one during another.

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <boost/filesystem/operations.hpp>
+#include <functional>
+#include <memory>
 
 #include "TestApplication.hpp"
+#include "orvanta/application/DocumentRecovery.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/platform/FileStream.hpp"
 
@@ -177,6 +180,65 @@ TEST_F(ApplicationTest, OperationsWithoutADocument) {
   EXPECT_TRUE(app.CloseDocument());
   EXPECT_FALSE(app.HasDocumentPath());
   EXPECT_EQ(wpath(), app.DocumentPath());
+}
+
+// Autosave writes a copy only of what changed since the last one, and a run
+// that ends normally, however it ends, leaves none behind.
+TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
+  TestApplication app;
+  const wpath file = home_.Path() / "Bridge.sec";
+  const auto files = [](const wpath& folder) {
+    return fs::exists(folder) ? std::distance(fs::directory_iterator(folder), {}) : 0;
+  };
+  typedef std::unique_ptr<DocumentRecovery> Recovery;
+  const struct {
+    const char* name;
+    std::function<void(Recovery&)> end;
+  } endings[] = {
+      {"saved", [&](Recovery&) { app.SaveDocument(); }},
+      {"closed without saving", [&](Recovery&) { app.CloseDocument(); }},
+      {"replaced by a new one", [&](Recovery& recovery) {
+         app.NewDocument();
+         recovery->Autosave();
+       }},
+      {"recovery ended", [](Recovery& recovery) { recovery.reset(); }},
+  };
+  for (const auto& ending : endings) {
+    SCOPED_TRACE(ending.name);
+    ofstream(file, std::ios::binary) << "saved";
+    app.OpenDocument(file);
+    Recovery recovery(new DocumentRecovery(app));
+    const wpath folder = recovery->Folder();
+    TextDocument& document = static_cast<TextDocument&>(*app.GetDocument());
+    document.failWrites = true;  // any write would throw
+    EXPECT_FALSE(recovery->Autosave());
+    document.text = "draft";
+    document.NotifyHasChanged();
+    document.failWrites = false;
+    EXPECT_TRUE(recovery->Autosave());
+    EXPECT_EQ(2, files(folder));  // the copy and its record
+    document.failWrites = true;
+    EXPECT_FALSE(recovery->Autosave());  // unchanged since the copy
+    document.failWrites = false;
+    EXPECT_TRUE(recovery->Recoverable().empty());  // this run is alive
+
+    answers = {AnswerNo, AnswerNo};
+    ending.end(recovery);
+    EXPECT_EQ(0, files(folder));
+    app.CloseDocument();
+  }
+
+  // Files that are no whole record of a dead run are never offered, nor
+  // touched: one that is no record, and one whose copy lies outside.
+  DocumentRecovery recovery(app);
+  fs::create_directories(recovery.Folder());
+  ofstream(recovery.Folder() / "1-0-1.recovery", std::ios::binary) << "not a record";
+  ofstream(recovery.Folder() / "2-0-1.recovery", std::ios::binary)
+      << "Orvanta recovery record 1\nprocess 2147483646\ntime 2026-12-05T10:00:00\n"
+         "copy ../Bridge.sec\n";
+  EXPECT_TRUE(recovery.Recoverable().empty());
+  EXPECT_EQ(2, files(recovery.Folder()));
+  EXPECT_EQ("saved", ReadFile(file));
 }
 
 }  // namespace

@@ -16,6 +16,10 @@
 // notification is off the document announces nothing and raises no signals,
 // but for the sorting messages. Every operation taking an item pointer throws
 // std::invalid_argument ("BaseDocument::<operation>") for a null pointer.
+//
+// An EditHistory (EditHistory.hpp) or a RecoveryCopy (RecoveryCopy.hpp)
+// attached to a document hears each of its operations; without them the
+// operations announce, raise and cost what they always did.
 #pragma once
 
 #include <memory>
@@ -36,7 +40,10 @@ namespace Orvanta {
 
 namespace detail {
 class ItemNameIndex;
-}
+class DocumentObserver;
+class DocumentAccess;
+struct Insertion;
+}  // namespace detail
 
 // A predicate for FindItemIf and the standard algorithms: true for a null
 // pointer.
@@ -127,6 +134,12 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   void SignalDocumentSaved() const;
   bool UseSI() const { return useSI_; }
   void UseSI(bool useSI) { useSI_ = useSI; }
+  // Grows with every change of the content made through the document (its
+  // item operations, sorts included, an undo or redo, a successful Revert,
+  // Swap) and every time the changed flag is set; saving leaves it. Equal
+  // revisions mean an unchanged document (which a recovery copy need not
+  // write again): a host that changes what only it knows sets the flag.
+  unsigned long long Revision() const { return revision_; }
 
   // Queries.
   bool HasItems() const { return !items_.empty(); }
@@ -153,8 +166,11 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   // Flags. Every print-flag setter also sets changed; flags are 0 to 11 (at()
   // semantics: others throw std::out_of_range).
   bool HasChanged() const { return changed_; }
-  void HasChanged(bool changed) { changed_ = changed; }
-  void NotifyHasChanged() { changed_ = true; }
+  void HasChanged(bool changed) {
+    changed_ = changed;
+    if (changed) ++revision_;
+  }
+  void NotifyHasChanged() { HasChanged(true); }
   bool Notification() const { return notification_; }
   // Returns the previous setting, for the caller to restore.
   bool SetNotify(bool notification);
@@ -209,6 +225,11 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   static std::wstring ItemText(unsigned int id, const Item& item);
 
  private:
+  friend class detail::DocumentAccess;
+
+  // AddItem, telling the observers how the item came.
+  bool Add(ItemPtr item, const detail::Insertion& how);
+
   bool notification_;
   boost::shared_ptr<Connections> connections_;
   mutable wpath path_;
@@ -217,6 +238,9 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   std::vector<ItemPtr> items_;
   std::vector<bool> printFlags_;
   std::unique_ptr<detail::ItemNameIndex> names_;
+  // Attached edit history and recovery copy; they detach themselves.
+  std::vector<detail::DocumentObserver*> observers_;
+  unsigned long long revision_ = 0;
 };
 
 }  // namespace Orvanta

@@ -4,9 +4,9 @@
 //   item.Rename(L"Wall 3");                                  // no check
 //
 // A document's index of names follows its items' names: every change of the
-// name, by Rename, UniqueRename, Swap or assignment, is reported to it. Only
-// the document watches (a watcher left behind would dangle); copies start
-// unwatched.
+// name, by Rename, UniqueRename, Swap or assignment, is reported to it, and
+// to the document's edit history if it has one. Only these watch (a watcher
+// left behind would dangle); copies start unwatched.
 #pragma once
 
 #include <string>
@@ -19,7 +19,8 @@ namespace Orvanta {
 
 namespace detail {
 class ItemNameIndex;
-}
+class HistoryRecorder;
+}  // namespace detail
 
 class ORVANTA_API NameInterface : public CopyAssignable<NameInterface> {
  public:
@@ -38,6 +39,7 @@ class ORVANTA_API NameInterface : public CopyAssignable<NameInterface> {
 
  private:
   friend class detail::ItemNameIndex;
+  friend class detail::HistoryRecorder;
 
   // Told of every change of a watched name. Must stop watching (Unwatch)
   // before it is destroyed.

@@ -22,6 +22,7 @@
 #include <stdexcept>
 
 #include "TestApplication.hpp"
+#include "orvanta/application/DocumentRecovery.hpp"
 #include "orvanta/application/internal/ProgramLog.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
@@ -589,6 +590,62 @@ TEST(SafeFileWriter, KillsDuringSavesNeverDamageTheFile) {
     for (const std::string& name : Names(home.Path()))  // what the killed writer left
       if (name != "project.xml") fs::remove(home.Path() / name);
   }
+}
+
+// A run killed after two autosaves leaves its copy; while it lives its copy
+// is never offered, and once it is dead the next run lists it and recovers
+// exactly what the last autosave wrote, bound to the original file.
+TEST_F(ApplicationTest, AKilledRunsCopyIsRecoveredByTheNextRun) {
+  const wpath file = home_.Path() / "Bridge.sec";
+  ofstream(file, std::ios::binary) << "saved";
+  int ready[2];
+  ASSERT_EQ(0, ::pipe(ready));
+  const pid_t child = StartChild([&] {
+    ::close(ready[0]);
+    TestApplication app;
+    app.OpenDocument(file);
+    DocumentRecovery recovery(app);
+    TextDocument& document = static_cast<TextDocument&>(*app.GetDocument());
+    for (const char* text : {"first draft", "second draft"}) {
+      document.text = text;
+      document.NotifyHasChanged();
+      recovery.Autosave();
+    }
+    if (::write(ready[1], "x", 1) != 1) return 1;
+    for (;;) ::pause();
+  });
+  ::close(ready[1]);
+  char signal = 0;
+  ASSERT_EQ(1, ::read(ready[0], &signal, 1));
+  ::close(ready[0]);
+
+  TestApplication app;
+  DocumentRecovery recovery(app);
+  EXPECT_TRUE(recovery.Recoverable().empty());  // its run is alive
+  ::kill(child, SIGKILL);
+  EXPECT_EQ(127, ExitStatus(child));
+  const std::vector<RecoveryRecord> lost = recovery.Recoverable();
+  ASSERT_EQ(1u, lost.size());
+  EXPECT_EQ(file, lost[0].original);
+  EXPECT_EQ(L"Test\u00e5pp", lost[0].program);
+  EXPECT_EQ(static_cast<unsigned long>(child), lost[0].process.id);
+
+  journal.clear();
+  const auto document = boost::dynamic_pointer_cast<TextDocument>(recovery.Recover(lost[0]));
+  ASSERT_TRUE(document);
+  EXPECT_EQ("second draft", document->text);
+  EXPECT_EQ(file, document->Path());
+  EXPECT_TRUE(document->HasChanged());
+  EXPECT_EQ("saved", ReadFile(file));
+  EXPECT_NE(journal.end(), std::find(journal.begin(), journal.end(), "[opened]"));
+  EXPECT_EQ(0u, journal.back().find("The project at '" + file.string() + "' has been recovered"))
+      << journal.back();
+  // The dead run's copy is gone, this run's is in place; saving ends it.
+  EXPECT_TRUE(recovery.Recoverable().empty());
+  EXPECT_EQ(2u, Names(recovery.Folder()).size());
+  app.SaveDocument();
+  EXPECT_EQ("second draft", ReadFile(file));
+  EXPECT_TRUE(Names(recovery.Folder()).empty());
 }
 
 }  // namespace

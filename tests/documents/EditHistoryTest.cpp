@@ -1,0 +1,381 @@
+#include "orvanta/documents/EditHistory.hpp"
+
+#include <gtest/gtest.h>
+
+#include <boost/make_shared.hpp>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TestItems.hpp"
+#include "orvanta/messages/Message.hpp"
+#include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/MessageBox.hpp"
+#include "orvanta/platform/TextConversion.hpp"
+
+namespace Orvanta {
+namespace {
+
+using testing::Layer;
+using testing::MakeLayer;
+using testing::MemoryDocument;
+typedef std::vector<std::string> Journal;
+// The items in order, by identity and name.
+typedef std::vector<std::pair<const Item*, std::wstring>> State;
+
+// Reads its file as one fresh item named A.
+class ReloadingDocument : public MemoryDocument {
+ public:
+  using MemoryDocument::MemoryDocument;
+  void ReadFrom(const wpath&) override {
+    ClearItems();
+    AddItem(MakeLayer(L"A"));
+  }
+};
+
+// A journal of the hub's messages and item signals; every question answered
+// Yes.
+class HistoryTest : public ::testing::Test {
+ protected:
+  HistoryTest() {
+    Signals::SignalManager* hub = Signals::SignalManager::Instance();
+    hub->ConnectToBroadcast(this, &HistoryTest::OnMessage);
+    hub->ConnectToItemAdded(this, &HistoryTest::OnAdded);
+    hub->ConnectToItemCreated(this, &HistoryTest::OnCreated);
+    hub->ConnectToItemRemoved(this, &HistoryTest::OnRemoved);
+    hub->ConnectToItemDestroyed(this, &HistoryTest::OnDestroyed);
+    hub->ConnectToItemChanged(this, &HistoryTest::OnChanged);
+    previous_ = SetMessageBoxHandler(
+        [](const std::wstring&, const std::wstring&, unsigned int) { return int(AnswerYes); });
+  }
+  ~HistoryTest() override {
+    Signals::SignalManager* hub = Signals::SignalManager::Instance();
+    hub->DisconnectFromBroadcast(this, &HistoryTest::OnMessage);
+    hub->DisconnectFromItemAdded(this, &HistoryTest::OnAdded);
+    hub->DisconnectFromItemCreated(this, &HistoryTest::OnCreated);
+    hub->DisconnectFromItemRemoved(this, &HistoryTest::OnRemoved);
+    hub->DisconnectFromItemDestroyed(this, &HistoryTest::OnDestroyed);
+    hub->DisconnectFromItemChanged(this, &HistoryTest::OnChanged);
+    SetMessageBoxHandler(previous_);
+  }
+
+  void OnMessage(boost::shared_ptr<Message> message, bool) {
+    journal.push_back(wstring_to_string(message->Text()));
+  }
+  void Note(const char* what, const Signals::ConstItemPtr& item) {
+    journal.push_back(std::string(what) + " " + wstring_to_string(item->Name()));
+  }
+  void OnAdded(Signals::ConstItemPtr item) { Note("[added]", item); }
+  void OnCreated(Signals::ConstItemPtr item) { Note("[created]", item); }
+  void OnRemoved(Signals::ConstItemPtr item) { Note("[removed]", item); }
+  void OnDestroyed(Signals::ConstItemPtr item) { Note("[destroyed]", item); }
+  void OnChanged(Signals::ConstItemPtr item) { Note("[changed]", item); }
+
+  // The document's items; each must also be found by its name.
+  static State StateOf(BaseDocument& document) {
+    State state;
+    for (const ItemPtr& item : document.Items()) {
+      EXPECT_EQ(item, document.FindItem(item->Name())) << wstring_to_string(item->Name());
+      state.emplace_back(item.get(), item->Name());
+    }
+    return state;
+  }
+
+  // Items C (Wall), A (Slab), B (Beam); unchanged, so that the history
+  // starts clean.
+  static void Fill(BaseDocument& document) {
+    document.AddItem(MakeLayer(L"C", L"Wall"));
+    document.AddItem(MakeLayer(L"A", L"Slab"));
+    document.AddItem(MakeLayer(L"B", L"Beam"));
+    document.HasChanged(false);
+  }
+
+  static Journal Removal(const std::string& name, const std::string& type = "Layer") {
+    return {"'" + name + "' (" + type + ") removed from the project", "[removed] " + name,
+            "'" + name + "' (" + type + ") deleted", "[destroyed] " + name};
+  }
+  static Journal Return(const std::string& name, const std::string& type) {
+    return {"'" + name + "' (" + type + ") created", "[created] " + name,
+            "'" + name + "' (" + type + ") added to the project", "[added] " + name};
+  }
+  static Journal Join(Journal a, const Journal& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+  }
+
+  Journal journal;
+  const ApplicationModule application{L"Sections", nullptr};
+
+ private:
+  MessageBoxHandler previous_;
+};
+
+TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
+  const auto prototype = boost::make_shared<Layer>();
+  const struct {
+    const char* name;
+    std::function<void(BaseDocument&, const ApplicationModule&)> operation;
+    std::wstring text;
+    Journal undone;
+  } cases[] = {
+      {"Create", [&](BaseDocument& d, const ApplicationModule&) { d.Create(prototype); },
+       L"Create 'Layer 1'", Removal("Layer 1")},
+      {"AddItem", [](BaseDocument& d, const ApplicationModule&) { d.AddItem(MakeLayer(L"D")); },
+       L"Add 'D'", Removal("D")},
+      {"DuplicateItem",
+       [](BaseDocument& d, const ApplicationModule&) { d.DuplicateItem(d.FindItem(L"B")); },
+       L"Duplicate 'B'", Removal("B - Copy", "Beam")},
+      {"DuplicateItems",
+       [](BaseDocument& d, const ApplicationModule&) {
+         std::vector<ItemPtr> items = {d.FindItem(L"A"), d.FindItem(L"C")};
+         d.DuplicateItems(items);
+       },
+       L"Duplicate 2 items", Join(Removal("C - Copy", "Wall"), Removal("A - Copy", "Slab"))},
+      {"PasteItem", [](BaseDocument& d, const ApplicationModule&) { d.PasteItem(MakeLayer(L"B")); },
+       L"Paste 'B - Copy'", Removal("B - Copy")},
+      {"RemoveItem",
+       [](BaseDocument& d, const ApplicationModule& a) { d.RemoveItem(d.FindItem(L"A"), a); },
+       L"Remove 'A'", Return("A", "Slab")},
+      {"RemoveItems",
+       [](BaseDocument& d, const ApplicationModule& a) {
+         std::vector<ItemPtr> items = {d.FindItem(L"C"), d.FindItem(L"B")};
+         d.RemoveItems(items, a);
+       },
+       L"Remove 2 items", Join(Return("B", "Beam"), Return("C", "Wall"))},
+      {"ClearItems", [](BaseDocument& d, const ApplicationModule&) { d.ClearItems(); },
+       L"Clear the items", {}},
+      {"SortItemsByName", [](BaseDocument& d, const ApplicationModule&) { d.SortItemsByName(); },
+       L"Sort by name", {"The previous order of the items has been restored"}},
+      {"SortItemsByType", [](BaseDocument& d, const ApplicationModule&) { d.SortItemsByType(); },
+       L"Sort by type", {"The previous order of the items has been restored"}},
+      {"Rename", [](BaseDocument& d, const ApplicationModule&) { d.FindItem(L"A")->Rename(L"Z"); },
+       L"Rename 'A'", {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryDocument document;
+    Fill(document);
+    EditHistory history(document);
+    const State before = StateOf(document);
+    journal.clear();
+    c.operation(document, application);
+    const Journal forward = journal;
+    const State after = StateOf(document);
+    EXPECT_EQ(L"Undo " + c.text, history.UndoText());
+
+    journal.clear();
+    ASSERT_TRUE(history.Undo());
+    EXPECT_EQ(before, StateOf(document));
+    EXPECT_EQ(c.undone, journal);
+    EXPECT_FALSE(document.HasChanged());  // back at the clean state
+    EXPECT_EQ(L"Redo " + c.text, history.RedoText());
+
+    journal.clear();
+    ASSERT_TRUE(history.Redo());
+    EXPECT_EQ(after, StateOf(document));
+    EXPECT_EQ(forward, journal);
+    EXPECT_TRUE(document.HasChanged());
+    EXPECT_FALSE(history.CanRedo());
+  }
+}
+
+// Undoing everything frees every generated name; redoing brings back the same
+// objects under the same names, in the same order.
+TEST_F(HistoryTest, UndoingAllAndRedoingAllRestoresEveryName) {
+  MemoryDocument document(false);
+  EditHistory history(document);
+  const auto prototype = boost::make_shared<Layer>();
+  for (int i = 0; i < 3; ++i) document.Create(prototype);
+  document.RemoveItem(document.FindItem(L"Layer 2"), application);
+  document.Create(prototype);  // "Layer 2" again, another object
+  document.FindItem(L"Layer 1")->Rename(L"Ground");
+  document.SortItemsByName();
+  const State done = StateOf(document);
+  ASSERT_EQ(7u, history.UndoCount());
+
+  while (history.Undo()) {
+  }
+  EXPECT_TRUE(document.Items().empty());
+  EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));
+  EXPECT_EQ(L"Undo", history.UndoText());
+  while (history.Redo()) {
+  }
+  EXPECT_EQ(done, StateOf(document));
+  EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));  // renamed away
+}
+
+TEST_F(HistoryTest, ChangeCopiesTheStateBackIntoTheSameObject) {
+  MemoryDocument document;
+  Fill(document);
+  EditHistory history(document);
+  const auto wall = boost::static_pointer_cast<Layer>(document.FindItem(L"C"));
+  history.Change(wall, L"Validity", [&] {
+    wall->valid = false;
+    wall->SetNotes(L"cracked");
+  });
+  EXPECT_EQ(L"Undo Change Validity of 'C'", history.UndoText());
+  journal.clear();
+  history.Undo();
+  EXPECT_EQ(wall, document.FindItem(L"C"));
+  EXPECT_TRUE(wall->valid);
+  EXPECT_EQ(L"", wall->Notes());
+  EXPECT_EQ(Journal{"[changed] C"}, journal);
+  history.Redo();
+  EXPECT_FALSE(wall->valid);
+  EXPECT_EQ(L"cracked", wall->Notes());
+
+  // A name held by another item is never filled again.
+  const auto odd = boost::static_pointer_cast<Layer>(document.FindItem(L"A"));
+  odd->Rename(L"<Property/>");
+  history.Change(odd, L"Notes", [&] { odd->SetNotes(L"x"); });
+  EXPECT_EQ(L"Undo Change Notes of '<Property/>'", history.UndoText());
+
+  // Not the item's own class: refused before anything runs.
+  const auto group = boost::make_shared<testing::Group>(L"G");
+  document.AddItem(group);
+  bool ran = false;
+  EXPECT_THROW(history.Change(boost::shared_ptr<Layer>(group), L"X", [&] { ran = true; }),
+               std::invalid_argument);
+  EXPECT_FALSE(ran);
+
+  // A throwing edit leaves the item, the document and the history as they were.
+  const std::size_t steps = history.UndoCount();
+  const State before = StateOf(document);
+  document.HasChanged(false);
+  EXPECT_THROW(history.Change(wall, L"Validity",
+                              [&] {
+                                wall->valid = true;
+                                wall->Rename(L"W");
+                                document.Create(boost::make_shared<Layer>());
+                                throw std::runtime_error("host failure");
+                              }),
+               std::runtime_error);
+  EXPECT_EQ(before, StateOf(document));
+  EXPECT_FALSE(wall->valid);
+  EXPECT_EQ(L"C", wall->Name());
+  EXPECT_FALSE(document.HasChanged());
+  EXPECT_EQ(steps, history.UndoCount());
+}
+
+// A group is one step; a group or a host edit that fails leaves everything
+// as it was.
+TEST_F(HistoryTest, GroupsAndHostEdits) {
+  MemoryDocument document;
+  Fill(document);
+  EditHistory history(document);
+  {
+    EditHistory::Group paste(history, L"Paste 3 items");
+    for (const wchar_t* name : {L"A", L"B", L"C"}) document.PasteItem(MakeLayer(name));
+  }
+  EXPECT_EQ(1u, history.UndoCount());
+  EXPECT_EQ(L"Undo Paste 3 items", history.UndoText());
+  history.Undo();
+  EXPECT_EQ(3u, document.NumItems());
+  history.Redo();
+  EXPECT_EQ(6u, document.NumItems());
+
+  int value = 2;  // the host's edit, made
+  history.Push(L"Set the value", [&] { value = 1; }, [&] { value = 2; });
+  EXPECT_EQ(L"Undo Set the value", history.UndoText());
+  history.Undo();
+  EXPECT_EQ(1, value);
+  history.Redo();
+  EXPECT_EQ(2, value);
+
+  // The step's other edit is put back when the host's undo throws.
+  {
+    EditHistory::Group group(history, L"Both");
+    history.Push(L"Fails", [] { throw std::runtime_error("cannot"); }, [] {});
+    document.AddItem(MakeLayer(L"E"));
+  }
+  const State done = StateOf(document);
+  EXPECT_THROW(history.Undo(), std::runtime_error);
+  EXPECT_EQ(done, StateOf(document));
+  EXPECT_EQ(L"Undo Both", history.UndoText());
+
+  // A group left by an exception takes its edits back.
+  const std::size_t steps = history.UndoCount();
+  try {
+    EditHistory::Group group(history, L"Broken");
+    document.AddItem(MakeLayer(L"F"));
+    throw std::runtime_error("host failure");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(done, StateOf(document));
+  EXPECT_EQ(steps, history.UndoCount());
+}
+
+TEST_F(HistoryTest, CleanStateLimitAndNotification) {
+  const auto shared = boost::make_shared<ReloadingDocument>(true);  // Save raises DocumentSaved
+  ReloadingDocument& document = *shared;
+  EditHistory history(document);
+  int changes = 0;
+  struct Counter {
+    int* count;
+    void OnChanged(const EditHistory&) { ++*count; }
+  } counter{&changes};
+  history.Changed().Connect(&counter, &Counter::OnChanged);
+
+  const auto prototype = boost::make_shared<Layer>();
+  document.Create(prototype);
+  document.SaveAs(wstring_to_path(L"project.xml"));  // MemoryDocument writes nothing
+  EXPECT_TRUE(history.IsClean());
+  document.Create(prototype);
+  history.Undo();
+  EXPECT_FALSE(document.HasChanged());
+  history.Undo();
+  EXPECT_TRUE(document.HasChanged());
+  history.Redo();
+  EXPECT_FALSE(document.HasChanged());
+  EXPECT_EQ(6, changes);  // two records, the save, three steps
+
+  // A new edit drops the undone clean state, and the limit drops old steps.
+  document.SortItemsByName();  // one item: nothing to record
+  EXPECT_EQ(1u, history.UndoCount());
+  history.SetLimit(2);
+  for (int i = 0; i < 3; ++i) document.Create(prototype);
+  EXPECT_EQ(2u, history.UndoCount());
+  while (history.Undo()) {
+  }
+  EXPECT_TRUE(document.HasChanged());
+  EXPECT_EQ(2u, document.NumItems());  // Layer 1 and the first of the three
+
+  // Notification off: no texts and no item signals, but the sort messages.
+  document.AddItem(MakeLayer(L"A"));
+  document.SortItemsByName();
+  document.SetNotify(false);
+  journal.clear();
+  history.Undo();
+  history.Undo();
+  history.Redo();
+  EXPECT_EQ((Journal{"The previous order of the items has been restored"}), journal);
+  document.SetNotify(true);
+
+  // Reading the file again starts the history afresh, and it hears the new
+  // items' renames once each.
+  document.Revert();
+  EXPECT_FALSE(history.CanUndo() || history.CanRedo());
+  document.FindItem(L"A")->Rename(L"B");
+  EXPECT_EQ(1u, history.UndoCount());
+  history.Undo();
+  EXPECT_TRUE(document.FindItem(L"A"));
+  EXPECT_FALSE(history.CanUndo());
+  history.Changed().Disconnect(&counter, &Counter::OnChanged);
+}
+
+TEST_F(HistoryTest, OutlivingTheDocument) {
+  auto document = boost::make_shared<MemoryDocument>(false);
+  EditHistory history(*document);
+  EXPECT_THROW(EditHistory second(*document), std::invalid_argument);
+  const ItemPtr item = document->Create(boost::make_shared<Layer>());
+  document.reset();
+  EXPECT_EQ(nullptr, history.Document());
+  EXPECT_FALSE(history.Undo());
+  item->Rename(L"free");  // no longer watched
+  EXPECT_EQ(0u, history.UndoCount());
+}
+
+}  // namespace
+}  // namespace Orvanta
