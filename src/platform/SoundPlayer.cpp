@@ -58,3 +58,9 @@ SoundClock SetSoundClock(SoundClock clock) { return std::exchange(Clock(), std::
 }  // namespace detail
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/SoundPlayer.inc"
+#else
+#include "Unix/SoundPlayer.inc"
+#endif
