@@ -105,12 +105,6 @@ std::string Latin1(const std::wstring& text) {
   return bytes;
 }
 
-// Windows engines end in ".exe"; elsewhere they have no extension.
-std::wstring EngineName(const std::wstring& stem) {
-  const bool windows = wpath::preferred_separator == L'\\';
-  return windows ? stem + L".exe" : stem;
-}
-
 // Starts EnginePath() / `engine` as a program (never handed to a viewer)
 // without waiting for it, into `started`, and returns `html`.
 wpath RunEngine(const std::wstring& engine, const EngineCommand& command, const wpath& html,
@@ -196,14 +190,14 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
 wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
                                         const wpath& html) const {
   return RunEngine(
-      EngineName(L"AltovaXML"),
+      ExecutableFileName(L"AltovaXML"),
       EngineCommand().Flag(L"-xslt1").Path(xsl).Flag(L"-in").Path(xml).Flag(L"-out").Path(html),
       html, reportEngine_);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
-  return RunEngine(EngineName(L"xsltproc"),
+  return RunEngine(ExecutableFileName(L"xsltproc"),
                    EngineCommand().Flag(L"-novalid").Flag(L"-o").Path(html).Path(xsl).Path(xml),
                    html, reportEngine_);
 }

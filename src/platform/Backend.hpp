@@ -59,6 +59,8 @@ long StartProgram(const wpath& program, const std::vector<std::wstring>& argumen
 // The program's exit code, -1 when it did not exit normally; lets go of `watch`.
 int WaitForProgram(std::intptr_t watch);
 void ForgetProgram(std::intptr_t watch) noexcept;
+// What the file names of programs end in: ".exe", or nothing.
+const wchar_t* ExecutableExtension();
 
 // SoundPlayer: starts playing sound resource `id` of `module` (nullptr: the library)
 // without waiting; true when it started. `now` is the time of the request,

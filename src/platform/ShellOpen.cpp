@@ -7,6 +7,10 @@
 
 namespace Orvanta {
 
+std::wstring ExecutableFileName(const std::wstring& stem) {
+  return stem + sys::ExecutableExtension();
+}
+
 long ShellOpen(const std::wstring& verb, const wpath& file, const std::wstring& parameters,
                const wpath& directory, int showCommand) {
   return sys::ShellOpen(verb, file, parameters, directory, showCommand);

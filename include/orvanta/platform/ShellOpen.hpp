@@ -41,6 +41,10 @@ ORVANTA_API long ShellOpen(const std::wstring& verb, const wpath& file,
                            const std::wstring& parameters, const wpath& directory,
                            int showCommand);
 
+// The file name of the program `stem` on this system: the stem itself on
+// POSIX, the stem with ".exe" on Windows ("xsltproc", "xsltproc.exe").
+ORVANTA_API std::wstring ExecutableFileName(const std::wstring& stem);
+
 class StartedProgram;
 
 namespace detail {
