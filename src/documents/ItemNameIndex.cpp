@@ -1,10 +1,10 @@
 #include "ItemNameIndex.hpp"
 
 #include <algorithm>
-#include <limits>
 
 #include "orvanta/frame/OrvantaDLL.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/platform/internal/DecimalNumbers.hpp"
 
 namespace Orvanta {
 namespace detail {
@@ -14,15 +14,9 @@ namespace {
 // (decimal, no sign, no leading zero); false if it is not one.
 bool ParseNumber(const std::wstring& text, std::size_t begin, std::size_t end,
                  unsigned int& number) {
-  if (begin >= end || end - begin > 10 || (text[begin] == L'0' && end - begin > 1)) return false;
-  unsigned long long value = 0;
-  for (std::size_t i = begin; i < end; ++i) {
-    if (text[i] < L'0' || text[i] > L'9') return false;
-    value = value * 10 + static_cast<unsigned>(text[i] - L'0');
-  }
-  if (value > std::numeric_limits<unsigned int>::max()) return false;
-  number = static_cast<unsigned int>(value);
-  return true;
+  const wchar_t* const last = text.data() + end;
+  return begin < end && (text[begin] != L'0' || end - begin == 1) &&
+         decimal::ReadUnsigned(text.data() + begin, last, number) == last;
 }
 
 bool EndsWith(const std::wstring& text, const std::wstring& end) {
