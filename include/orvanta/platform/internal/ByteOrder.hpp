@@ -26,7 +26,8 @@ inline void Append16(std::vector<unsigned char>& out, std::uint16_t value) {
   out.push_back(static_cast<unsigned char>(value >> 8));
 }
 inline void Append32(std::vector<unsigned char>& out, std::uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<unsigned char>(value >> shift));
+  for (int shift = 0; shift < 32; shift += 8)
+    out.push_back(static_cast<unsigned char>(value >> shift));
 }
 
 }  // namespace little_endian
