@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "orvanta/platform/internal/DecimalNumbers.hpp"
-#include "orvanta/quantities/QuantityArchive.hpp"
+#include "orvanta/quantities/internal/QuantityArchive.hpp"
 
 namespace Orvanta {
 namespace detail {

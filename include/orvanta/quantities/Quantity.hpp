@@ -26,8 +26,8 @@
 
 #include "orvanta/platform/Export.hpp"
 #include "orvanta/platform/TextConversion.hpp"
-#include "orvanta/quantities/QuantityArchive.hpp"
-#include "orvanta/quantities/QuantityLabel.hpp"
+#include "orvanta/quantities/internal/QuantityArchive.hpp"
+#include "orvanta/quantities/internal/QuantityLabel.hpp"
 
 namespace Orvanta {
 namespace detail {
