@@ -5,7 +5,7 @@
 // the input: it runs on libFuzzer's own buffer, which ends where the input does.
 
 #include "FuzzCheck.hpp"
-#include "Utf8.hpp"
+#include "orvanta/platform/internal/Utf8.hpp"
 
 namespace {
 

@@ -4,13 +4,12 @@
 
 #include <curl/curl.h>
 
-#include <limits>
-
 #include "LatestVersionBody.hpp"
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/internal/DecimalNumbers.hpp"
 
 namespace Orvanta {
 namespace {
@@ -32,23 +31,6 @@ std::size_t Append(char* data, std::size_t size, std::size_t count, void* buffer
   return size * count;
 }
 
-// `text` as a decimal unsigned int, blanks around it allowed; false for
-// anything else (a sign, another digit system, a number too large).
-bool ParseDecimal(const std::string& text, unsigned int& value) {
-  std::size_t first = text.find_first_not_of(" \t\r\n");
-  const std::size_t last = text.find_last_not_of(" \t\r\n");
-  if (first == std::string::npos) return false;
-  unsigned long long number = 0;
-  for (; first <= last; ++first) {
-    const char c = text[first];
-    if (c < '0' || c > '9') return false;
-    number = number * 10 + static_cast<unsigned>(c - '0');
-    if (number > std::numeric_limits<unsigned int>::max()) return false;
-  }
-  value = static_cast<unsigned int>(number);
-  return true;
-}
-
 }  // namespace
 
 unsigned int detail::LatestVersionInBody(const std::string& body) {
@@ -58,7 +40,7 @@ unsigned int detail::LatestVersionInBody(const std::string& body) {
       start == std::string::npos ? std::string::npos : body.find(close, start + open.size());
   unsigned int version = 0;
   if (end != std::string::npos &&
-      ParseDecimal(body.substr(start + open.size(), end - start - open.size()), version))
+      decimal::ParseUnsigned(body.substr(start + open.size(), end - start - open.size()), version))
     return version;
   return 0;
 }

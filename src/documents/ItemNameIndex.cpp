@@ -1,59 +1,37 @@
 #include "ItemNameIndex.hpp"
 
 #include <algorithm>
-#include <limits>
 
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 namespace detail {
 namespace {
 
-// The number text[begin, end), written as the library writes numbers
-// (decimal, no sign, no leading zero); false if it is not one.
-bool ParseNumber(const std::wstring& text, std::size_t begin, std::size_t end,
-                 unsigned int& number) {
-  if (begin >= end || end - begin > 10 || (text[begin] == L'0' && end - begin > 1)) return false;
-  unsigned long long value = 0;
-  for (std::size_t i = begin; i < end; ++i) {
-    if (text[i] < L'0' || text[i] > L'9') return false;
-    value = value * 10 + static_cast<unsigned>(text[i] - L'0');
+typedef std::unordered_map<std::wstring, FreeNumbers> Families;
+
+void Mark(Families& families, const std::wstring& base, unsigned int number, bool used) {
+  if (used) {
+    families[base].Take(number);
+    return;
   }
-  if (value > std::numeric_limits<unsigned int>::max()) return false;
-  number = static_cast<unsigned int>(value);
-  return true;
+  const auto found = families.find(base);
+  if (found == families.end()) return;
+  found->second.Free(number);
+  if (found->second.IsEmpty()) families.erase(found);
 }
 
-bool EndsWith(const std::wstring& text, const std::wstring& end) {
-  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-void Lower(std::unordered_map<std::wstring, unsigned int>& hints, const std::wstring& base,
-           unsigned int number) {
-  const auto found = hints.find(base);
-  if (found != hints.end() && number < found->second) found->second = number;
+unsigned int FirstFree(const Families& families, const std::wstring& base) {
+  const auto found = families.find(base);
+  return found != families.end() ? found->second.FirstFree() : 1u;
 }
 
 }  // namespace
 
 ItemNameIndex::ItemNameIndex()
-    : copyFirst_(LibraryText(1929)),
-      copyNumbered_(LibraryText(1930)),
-      canParseCopies_(false) {
-  // Freed copy names are recognised only when both texts start with the name.
-  const std::wstring name = L"<Name/>", number = L"<Number/>";
-  const std::size_t at = copyNumbered_.find(number);
-  if (copyFirst_.compare(0, name.size(), name) == 0 &&
-      copyNumbered_.compare(0, name.size(), name) == 0 && at != std::wstring::npos &&
-      copyFirst_.find(name, name.size()) == std::wstring::npos) {
-    copySuffix_ = copyFirst_.substr(name.size());
-    numberedMiddle_ = copyNumbered_.substr(name.size(), at - name.size());
-    numberedSuffix_ = copyNumbered_.substr(at + number.size());
-    canParseCopies_ = numberedMiddle_.find(L"<") == std::wstring::npos &&
-                      numberedSuffix_.find(L"<") == std::wstring::npos;
-  }
-}
+    : generated_(L"<Name/> <Number/>"),
+      copyFirst_(LibraryText(1929)),
+      copyNumbered_(LibraryText(1930)) {}
 
 ItemNameIndex::~ItemNameIndex() { Clear(); }
 
@@ -74,8 +52,8 @@ void ItemNameIndex::Clear() {
     for (const ItemPtr& item : entry.second) item->Unwatch(this);
   byName_.clear();
   held_.clear();
-  generatedHints_.clear();
-  copyHints_.clear();
+  generatedNumbers_.clear();
+  copyNumbers_.clear();
 }
 
 const std::vector<ItemPtr>* ItemNameIndex::Named(const std::wstring& name) const {
@@ -84,33 +62,28 @@ const std::vector<ItemPtr>* ItemNameIndex::Named(const std::wstring& name) const
 }
 
 std::wstring ItemNameIndex::FirstFreeGeneratedName(const Item& item) const {
-  unsigned int& hint = generatedHints_.emplace(item.DefaultName(), 1u).first->second;
-  unsigned int n = std::max(hint, 1u);
+  const std::wstring stem = item.DefaultName();
+  if (generated_.Reverses(stem)) return item.GenerateName(FirstFree(generatedNumbers_, stem));
+  // A stem holding "<Number/>": its names are not followed; every number is tried.
+  unsigned int n = 1;
   std::wstring name = item.GenerateName(n);
   while (IsUsed(name)) name = item.GenerateName(++n);
-  hint = n;
   return name;
 }
 
 std::wstring ItemNameIndex::CopyName(const std::wstring& base, unsigned int counter) const {
-  std::wstring name = counter == 1 ? copyFirst_ : copyNumbered_;
-  ReplaceTag(name, L"<Name/>", base);
-  if (counter != 1) ReplaceTag(name, L"<Number/>", std::to_wstring(counter));
-  return name;
+  return counter == 1 ? copyFirst_.Format(base, 1) : copyNumbered_.Format(base, counter);
 }
 
 std::wstring ItemNameIndex::FirstFreeCopyName(const std::wstring& base) const {
-  // Placeholders are filled one at a time, first occurrence first: in a base
-  // holding "<Number/>" the counter replaces the base's own placeholder, and
-  // such copy names cannot be parsed back when freed. Those bases are
-  // searched from 1 every time, without a hint.
-  unsigned int* const hint = canParseCopies_ && base.find(L"<Number/>") == std::wstring::npos
-                                 ? &copyHints_.emplace(base, 1u).first->second
-                                 : nullptr;
-  unsigned int counter = hint != nullptr ? std::max(*hint, 1u) : 1u;
+  if (copyFirst_.Reverses(base) && copyNumbered_.Reverses(base))
+    return CopyName(base, FirstFree(copyNumbers_, base));
+  // A base holding "<Number/>": the counter fills the base's own placeholder
+  // (placeholders are filled first occurrence first), and such copy names are
+  // not followed; every counter is tried.
+  unsigned int counter = 1;
   std::wstring name = CopyName(base, counter);
   while (IsUsed(name)) name = CopyName(base, ++counter);
-  if (hint != nullptr) *hint = counter;
   return name;
 }
 
@@ -128,7 +101,9 @@ void ItemNameIndex::NameChanged(const NameInterface& named, const std::wstring& 
 }
 
 void ItemNameIndex::Index(const ItemPtr& item, const std::wstring& name) {
-  byName_[name].push_back(item);
+  std::vector<ItemPtr>& items = byName_[name];
+  items.push_back(item);
+  if (items.size() == 1) Follow(name, true);
 }
 
 void ItemNameIndex::Unindex(const Item* item, const std::wstring& name) {
@@ -140,27 +115,21 @@ void ItemNameIndex::Unindex(const Item* item, const std::wstring& name) {
               items.end());
   if (items.empty()) {
     byName_.erase(entry);
-    Freed(name);
+    Follow(name, false);
   }
 }
 
-void ItemNameIndex::Freed(const std::wstring& name) {
+void ItemNameIndex::Follow(const std::wstring& name, bool used) {
+  // A name is the candidate for one number of at most one family of each
+  // kind; numbers that the searches never try (0, and 1 of the numbered
+  // copies, which is the plain copy name) are not kept.
+  std::wstring base;
   unsigned int number = 0;
-  const std::size_t space = name.rfind(L' ');
-  if (space != std::wstring::npos && ParseNumber(name, space + 1, name.size(), number))
-    Lower(generatedHints_, name.substr(0, space), number);
-  if (!canParseCopies_) return;
-  if (EndsWith(name, copySuffix_))
-    Lower(copyHints_, name.substr(0, name.size() - copySuffix_.size()), 1);
-  if (EndsWith(name, numberedSuffix_)) {
-    const std::size_t end = name.size() - numberedSuffix_.size();
-    const std::size_t middle = end >= numberedMiddle_.size()
-                                   ? name.rfind(numberedMiddle_, end - numberedMiddle_.size())
-                                   : std::wstring::npos;
-    if (middle != std::wstring::npos &&
-        ParseNumber(name, middle + numberedMiddle_.size(), end, number))
-      Lower(copyHints_, name.substr(0, middle), number);
-  }
+  if (generated_.Parse(name, base, number) && number >= 1)
+    Mark(generatedNumbers_, base, number, used);
+  if (copyFirst_.Parse(name, base, number)) Mark(copyNumbers_, base, 1, used);
+  if (copyNumbered_.Parse(name, base, number) && number >= 2)
+    Mark(copyNumbers_, base, number, used);
 }
 
 }  // namespace detail

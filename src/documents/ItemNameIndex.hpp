@@ -1,7 +1,7 @@
 // The names of a document's items, indexed so that a name check or a lookup
 // by name costs the same however many items the document holds, and the next
-// free generated name is found without trying every number from 1 again.
-// Internal to the documents layer.
+// free generated name or copy name is known from the numbers in use instead
+// of trying every number from 1 again. Internal to the documents layer.
 #pragma once
 
 #include <string>
@@ -11,6 +11,8 @@
 
 #include "orvanta/documents/Item.hpp"
 #include "orvanta/documents/NameInterface.hpp"
+#include "orvanta/documents/internal/FreeNumbers.hpp"
+#include "orvanta/documents/internal/NumberedNameFormat.hpp"
 
 namespace Orvanta {
 namespace detail {
@@ -40,24 +42,22 @@ class ItemNameIndex final : public NameInterface::Watcher {
   void NameChanged(const NameInterface& named, const std::wstring& oldName) override;
 
  private:
-  // A family of numbered names: where to start looking for a free one of each
-  // base. Every number below a base's hint is in use; a freed name lowers it.
-  typedef std::unordered_map<std::wstring, unsigned int> Hints;
+  // The numbers taken in each family of numbered names, by its stem or base.
+  typedef std::unordered_map<std::wstring, FreeNumbers> Families;
 
   void Index(const ItemPtr& item, const std::wstring& name);
   void Unindex(const Item* item, const std::wstring& name);
-  void Freed(const std::wstring& name);
+  // A name has come into use, or gone out of it: the numbers of the families
+  // it belongs to follow.
+  void Follow(const std::wstring& name, bool used);
   std::wstring CopyName(const std::wstring& base, unsigned int counter) const;
 
   std::unordered_map<std::wstring, std::vector<ItemPtr>> byName_;
   std::unordered_set<const Item*> held_;
-  mutable Hints generatedHints_;
-  mutable Hints copyHints_;
-  // The copy-name texts around their placeholders: "<Name/> - Copy" and
-  // "<Name/> - Copy (<Number/>)".
-  std::wstring copyFirst_, copyNumbered_;
-  std::wstring copySuffix_, numberedMiddle_, numberedSuffix_;
-  bool canParseCopies_;
+  // "<stem> <n>" as Item::GenerateName writes it (for every stem that Reverses),
+  // "<Name/> - Copy" and "<Name/> - Copy (<Number/>)".
+  NumberedNameFormat generated_, copyFirst_, copyNumbered_;
+  Families generatedNumbers_, copyNumbers_;
 };
 
 }  // namespace detail

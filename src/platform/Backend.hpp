@@ -1,6 +1,7 @@
 // The services each system's backend provides to the portable code of the
-// platform layer. Backend.cpp picks the backend; nothing else in the library
-// calls the system directly. Internal to the platform layer.
+// platform layer, grouped by the service whose .cpp includes the backend's
+// Unix/<service>.inc or Windows/<service>.inc that defines them. Nothing else
+// in the library calls the system directly. Internal to the platform layer.
 #pragma once
 
 #include <chrono>
@@ -18,7 +19,7 @@
 namespace Orvanta {
 namespace sys {
 
-// Modules.
+// Module.
 HINSTANCE LoadModule(const wchar_t* name);
 void FreeModule(HINSTANCE handle) noexcept;
 // The handle of the module that holds the library's code.
@@ -26,21 +27,25 @@ HINSTANCE LibraryModule();
 // The handle of the running executable.
 HINSTANCE ExecutableModule();
 std::wstring ModuleFileName(HINSTANCE handle);
-
-// Resources of a module; false / empty when it has none of that id.
+// String-table text `id` of a module; false when it has none of that id.
 bool LoadModuleString(HINSTANCE module, unsigned int id, std::wstring& text);
+
+// Resource: the bytes of a module's resource; false when it has none of that id.
 enum class BinaryResource { Bitmap, Cursor, Sound };
 bool LoadModuleResource(HINSTANCE module, BinaryResource kind, unsigned int id,
                         std::vector<unsigned char>& data);
 
-// The version resource of a module; false when it has none.
+// ModuleVersionInfo: the version resource of a module; false when it has none.
 bool ReadVersionResource(HINSTANCE module, unsigned long& mostSignificant,
                          unsigned long& leastSignificant, std::wstring& productVersion);
 
-// The command line the process was started with.
+// CommandLine: the command line the process was started with.
 std::vector<std::wstring> ProcessCommandLine();
 
+// ShellFolders.
 long ShellFolderPath(int csidl, wpath& folder);
+
+// ShellOpen.
 long ShellOpen(const std::wstring& verb, const wpath& file,
                const std::wstring& parameters, const wpath& directory,
                int showCommand);
@@ -57,33 +62,36 @@ void ForgetProgram(std::intptr_t watch) noexcept;
 // What the file names of programs end in: ".exe", or nothing.
 const wchar_t* ExecutableExtension();
 
-// The running process's id; the start time of process `id` in the system's
-// units (0 when it cannot be told); whether process `id` runs and, unless
-// `started` is 0, started then.
+// ProcessIdentity: the running process's id; the start time of process `id`
+// in the system's units (0 when it cannot be told); whether process `id` runs
+// and, unless `started` is 0, started then.
 unsigned long CurrentProcessId();
 unsigned long long ProcessStartTime(unsigned long id);
 bool IsProcessRunning(unsigned long id, unsigned long long started);
 
-// Starts playing sound resource `id` of `module` (nullptr: the library)
-// without waiting; true when it started. `now` is the time of the request,
+// SoundPlayer: starts playing sound resource `id` of `module` (nullptr: the
+// library) without waiting; true when it started. `now` is the time of the request,
 // for a backend that times its sounds itself to refuse one during another.
 bool PlayModuleSound(HINSTANCE module, unsigned int id, std::chrono::steady_clock::time_point now);
 
-// Sends a help file's viewer `command` with `data` (HelpViewer.hpp) without
+// HelpViewer: sends a help file's viewer `command` with `data` (HelpViewer.hpp) without
 // waiting; failures are not reported.
 void OpenHelp(HelpFormat format, const wpath& file, unsigned int command, unsigned long data);
 
-// The box shown when no handler is set.
+// MessageBox: the box shown when no handler is set.
 int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,
                       unsigned int style);
 
+// SystemError.
 std::wstring LastErrorText();
 
+// FileAttributes.
 bool IsFileReadOnly(const wpath& file);
 // Changes the file itself, never what a link names (a link is refused).
 void SetFileReadOnly(const wpath& file, bool readOnly);
 
-// Files by the system's own handle: a descriptor on POSIX, a HANDLE on Windows.
+// FileStream: files by the system's own handle, a descriptor on POSIX, a
+// HANDLE on Windows.
 typedef std::intptr_t FileHandle;
 constexpr FileHandle kNoFile = -1;
 
@@ -103,8 +111,8 @@ long long SeekFile(FileHandle file, long long offset, int origin, boost::system:
 FileStamp StampOf(FileHandle file);
 void CloseFile(FileHandle file) noexcept;
 
-// One replacement of a file by SafeFileWriter (see SafeFileWriter.hpp for
-// what it must guarantee).
+// SafeFileWriter: one replacement of a file (see SafeFileWriter.hpp for what
+// it must guarantee).
 struct Replacement {
   wpath target;                 // the file replaced (links followed)
   wpath temporary;              // the temporary file beside it
@@ -125,6 +133,7 @@ FileStamp CommitReplacement(Replacement& replacement);
 // Removes the temporary file unless it was renamed, and lets go of everything.
 void EndReplacement(Replacement& replacement) noexcept;
 
+// CoInitialize.
 bool ComInitialize(unsigned long flags);
 void ComUninitialize() noexcept;
 

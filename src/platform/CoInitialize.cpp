@@ -11,3 +11,9 @@ CoInitialize::~CoInitialize() {
 }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/CoInitialize.inc"
+#else
+#include "Unix/CoInitialize.inc"
+#endif

@@ -87,3 +87,9 @@ std::wstring QuoteCommandLineArgument(const std::wstring& argument) {
 }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/CommandLine.inc"
+#else
+#include "Unix/CommandLine.inc"
+#endif

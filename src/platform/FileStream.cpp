@@ -92,3 +92,9 @@ void LogFileStream::close() {
 }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/FileStream.inc"
+#else
+#include "Unix/FileStream.inc"
+#endif

@@ -24,3 +24,9 @@ int ShowMessageBox(const std::wstring& text, const std::wstring& caption, unsign
 }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/MessageBox.inc"
+#else
+#include "Unix/MessageBox.inc"
+#endif

@@ -25,3 +25,9 @@ HINSTANCE LoadModule(const wchar_t* name) { return sys::LoadModule(name); }
 void(FreeModule)(HINSTANCE handle) noexcept { sys::FreeModule(handle); }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/Module.inc"
+#else
+#include "Unix/Module.inc"
+#endif

@@ -53,3 +53,9 @@ std::wstring ModuleVersionInfo::ProductVersion(unsigned int) const {
 }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/ModuleVersionInfo.inc"
+#else
+#include "Unix/ModuleVersionInfo.inc"
+#endif

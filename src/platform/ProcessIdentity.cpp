@@ -21,3 +21,9 @@ bool IsProcessRunning(const ProcessIdentity& process) {
 }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/ProcessIdentity.inc"
+#else
+#include "Unix/ProcessIdentity.inc"
+#endif

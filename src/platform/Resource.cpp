@@ -34,3 +34,9 @@ SoundResource::SoundResource(unsigned int id, const Module* module)
     : Resource(id, Load(sys::BinaryResource::Sound, id, module, L"SoundResource")) {}
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/Resource.inc"
+#else
+#include "Unix/Resource.inc"
+#endif

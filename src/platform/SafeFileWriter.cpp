@@ -83,3 +83,9 @@ FileStamp SafeFileWriter::Commit() {
 const wpath& SafeFileWriter::Target() const { return state_->replacement.target; }
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/SafeFileWriter.inc"
+#else
+#include "Unix/SafeFileWriter.inc"
+#endif

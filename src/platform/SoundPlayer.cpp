@@ -6,6 +6,7 @@
 
 #include "Backend.hpp"
 #include "orvanta/platform/Module.hpp"
+#include "orvanta/platform/internal/ByteOrder.hpp"
 
 namespace Orvanta {
 namespace {
@@ -13,12 +14,6 @@ namespace {
 detail::SoundClock& Clock() {
   static detail::SoundClock clock;
   return clock;
-}
-
-unsigned long Little(const unsigned char* p, int bytes) {
-  unsigned long value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | p[i];
-  return value;
 }
 
 }  // namespace
@@ -29,11 +24,11 @@ double WaveDuration(const unsigned char* data, unsigned long size) {
   unsigned long byteRate = 0;
   bool pcm = false;
   for (unsigned long at = 12; at + 8 <= size;) {
-    const unsigned long length = Little(data + at + 4, 4);
+    const unsigned long length = little_endian::Read32(data + at + 4);
     const unsigned char* body = data + at + 8;
     if (std::memcmp(data + at, "fmt ", 4) == 0 && length >= 16 && at + 8 + 16 <= size) {
-      pcm = Little(body, 2) == 1;
-      byteRate = Little(body + 8, 4);
+      pcm = little_endian::Read16(body) == 1;
+      byteRate = little_endian::Read32(body + 8);
     } else if (std::memcmp(data + at, "data", 4) == 0) {
       if (!pcm || byteRate == 0) return -1.0;
       const unsigned long bytes = length < size - at - 8 ? length : size - at - 8;
@@ -58,3 +53,9 @@ SoundClock SetSoundClock(SoundClock clock) { return std::exchange(Clock(), std::
 }  // namespace detail
 
 }  // namespace Orvanta
+
+#if defined(_WIN32)
+#include "Windows/SoundPlayer.inc"
+#else
+#include "Unix/SoundPlayer.inc"
+#endif

@@ -2,7 +2,8 @@
 
 #include <type_traits>
 
-#include "Utf8.hpp"
+#include "orvanta/platform/internal/Utf16.hpp"
+#include "orvanta/platform/internal/Utf8.hpp"
 
 namespace Orvanta {
 namespace {
@@ -10,40 +11,12 @@ namespace {
 // Whether paths hold bytes (POSIX) rather than UTF-16 (Windows).
 constexpr bool kNarrowPaths = std::is_same<wpath::value_type, char>::value;
 
-void AppendWide(std::wstring& wide, char32_t c) {
-  if constexpr (sizeof(wchar_t) == 2) {
-    if (c >= 0x10000) {
-      wide += static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
-      wide += static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-      return;
-    }
-  }
-  wide += static_cast<wchar_t>(c);
-}
-
-// The code point at text[i] (a surrogate pair counts as one where wchar_t has
-// 16 bits); advances i past it.
-char32_t NextWide(const std::wstring& text, std::size_t& i) {
-  char32_t c = static_cast<char32_t>(text[i++]);
-  if constexpr (sizeof(wchar_t) == 2) {
-    c &= 0xFFFF;
-    if (c >= 0xD800 && c <= 0xDBFF && i < text.size()) {
-      const char32_t next = static_cast<char32_t>(text[i]) & 0xFFFF;
-      if (next >= 0xDC00 && next <= 0xDFFF) {
-        ++i;
-        return 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
-      }
-    }
-  }
-  return c;
-}
-
 template <char32_t (*Decode)(const unsigned char*, std::size_t, std::size_t&)>
 std::wstring Widen(const std::string& text) {
   std::wstring wide;
   wide.reserve(text.size());
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (std::size_t i = 0; i < text.size();) AppendWide(wide, Decode(bytes, text.size(), i));
+  for (std::size_t i = 0; i < text.size();) utf16::AppendWide(wide, Decode(bytes, text.size(), i));
   return wide;
 }
 
@@ -51,7 +24,7 @@ template <void (*Append)(std::string&, char32_t)>
 std::string Narrow(const std::wstring& text) {
   std::string narrow;
   narrow.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) Append(narrow, NextWide(text, i));
+  for (std::size_t i = 0; i < text.size();) Append(narrow, utf16::NextWide(text, i));
   return narrow;
 }
 

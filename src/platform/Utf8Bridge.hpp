@@ -7,7 +7,8 @@
 #include <streambuf>
 #include <string>
 
-#include "Utf8.hpp"
+#include "orvanta/platform/internal/Utf16.hpp"
+#include "orvanta/platform/internal/Utf8.hpp"
 
 namespace Orvanta {
 namespace detail {
@@ -51,18 +52,18 @@ class Utf8Bridge : public std::wstreambuf {
     bytes.reserve(static_cast<std::size_t>(count));
     for (std::streamsize i = 0; i < count; ++i) {
       char32_t c = static_cast<char32_t>(text[i]);
-      if constexpr (sizeof(wchar_t) == 2) {
+      if constexpr (utf16::kWideIsUtf16) {
         c &= 0xFFFF;
         if (pendingHigh_ != 0) {
           const char32_t high = pendingHigh_;
           pendingHigh_ = 0;
-          if (c >= 0xDC00 && c <= 0xDFFF) {
-            utf8::Append(bytes, 0x10000 + ((high - 0xD800) << 10) + (c - 0xDC00));
+          if (utf16::IsLowSurrogate(c)) {
+            utf8::Append(bytes, utf16::Combine(high, c));
             continue;
           }
           utf8::Append(bytes, utf8::kReplacement);
         }
-        if (c >= 0xD800 && c <= 0xDBFF) {
+        if (utf16::IsHighSurrogate(c)) {
           pendingHigh_ = c;
           continue;
         }

@@ -10,15 +10,10 @@
 #include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/Resource.hpp"
 #include "orvanta/platform/SoundPlayer.hpp"
+#include "orvanta/platform/internal/ByteOrder.hpp"
 
 namespace Orvanta {
 namespace {
-
-unsigned long Little(const std::vector<unsigned char>& data, std::size_t at, int bytes) {
-  unsigned long value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | data[at + static_cast<std::size_t>(i)];
-  return value;
-}
 
 TEST(SoundBlaster, WaveFilesHaveTheirFormatsAndLengths) {
   const struct {
@@ -31,10 +26,10 @@ TEST(SoundBlaster, WaveFilesHaveTheirFormatsAndLengths) {
     const SoundResource sound(1500 + s, OrvantaDLL::Instance());
     const std::vector<unsigned char>& wave = sound.Data();
     ASSERT_GE(wave.size(), 44u);
-    EXPECT_EQ(1u, Little(wave, 20, 2));  // PCM
-    EXPECT_EQ(table[s].channels, Little(wave, 22, 2));
-    EXPECT_EQ(22050u, Little(wave, 24, 4));
-    EXPECT_EQ(table[s].bits, Little(wave, 34, 2));
+    EXPECT_EQ(1u, little_endian::Read16(&wave[20]));  // PCM
+    EXPECT_EQ(table[s].channels, little_endian::Read16(&wave[22]));
+    EXPECT_EQ(22050u, little_endian::Read32(&wave[24]));
+    EXPECT_EQ(table[s].bits, little_endian::Read16(&wave[34]));
     EXPECT_NEAR(table[s].seconds, WaveDuration(wave.data(), wave.size()), 1.0 / 22050);  // within one sample
   }
   const unsigned char notWave[] = "RIFX....WAVE";

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "orvanta/messages/CompositeMessage.hpp"
+#include "orvanta/platform/internal/ByteOrder.hpp"
 
 namespace Orvanta {
 namespace {
@@ -158,12 +159,11 @@ TEST(Message, BitmapPerSeverity) {
     const std::vector<unsigned char>& bmp = bitmap.Data();
     EXPECT_EQ(1568u + s, bitmap.Id());
     ASSERT_GE(bmp.size(), 54u);
-    const auto word = [&bmp](std::size_t at) { return bmp[at] | bmp[at + 1] << 8; };
     EXPECT_EQ('B', bmp[0]);
     EXPECT_EQ('M', bmp[1]);
-    EXPECT_EQ(16, word(18));  // width
-    EXPECT_EQ(16, word(22));  // height
-    EXPECT_EQ(24, word(28));  // bits per pixel
+    EXPECT_EQ(16, little_endian::Read16(&bmp[18]));  // width
+    EXPECT_EQ(16, little_endian::Read16(&bmp[22]));  // height
+    EXPECT_EQ(24, little_endian::Read16(&bmp[28]));  // bits per pixel
     EXPECT_EQ(54u + 16 * 16 * 3, bmp.size());
     seen.insert(bmp);
   }

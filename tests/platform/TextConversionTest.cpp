@@ -1,5 +1,6 @@
 #include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/Types.hpp"
+#include "orvanta/platform/internal/Utf16.hpp"
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,26 @@ TEST(TextConversion, RoundTripsEveryPlane) {
   for (const std::wstring& text : texts) {
     SCOPED_TRACE(wstring_to_string(text));
     EXPECT_EQ(text, string_to_wstring(wstring_to_string(text)));
+  }
+}
+
+// Pairs are what Windows' wide text holds above U+FFFF; checked here on every
+// system.
+TEST(TextConversion, Utf16SurrogatePairsRoundTrip) {
+  const struct {
+    char32_t c;
+    char32_t high, low;  // low 0: a single unit
+  } cases[] = {{U'A', U'A', 0},         {0xFFFF, 0xFFFF, 0},      {0x10000, 0xD800, 0xDC00},
+               {0x1F3D7, 0xD83C, 0xDFD7}, {0x10FFFF, 0xDBFF, 0xDFFF}};
+  for (const auto& t : cases) {
+    SCOPED_TRACE(static_cast<unsigned long>(t.c));
+    char32_t units[2] = {};
+    ASSERT_EQ(t.low == 0 ? 1 : 2, utf16::Encode(t.c, units));
+    EXPECT_EQ(t.high, units[0]);
+    if (t.low == 0) continue;
+    EXPECT_EQ(t.low, units[1]);
+    EXPECT_TRUE(utf16::IsHighSurrogate(units[0]) && utf16::IsLowSurrogate(units[1]));
+    EXPECT_EQ(t.c, utf16::Combine(units[0], units[1]));
   }
 }
 

@@ -26,8 +26,8 @@
 
 #include "orvanta/platform/Export.hpp"
 #include "orvanta/platform/TextConversion.hpp"
-#include "orvanta/quantities/QuantityArchive.hpp"
-#include "orvanta/quantities/QuantityLabel.hpp"
+#include "orvanta/quantities/internal/QuantityArchive.hpp"
+#include "orvanta/quantities/internal/QuantityLabel.hpp"
 
 namespace Orvanta {
 namespace detail {
@@ -88,8 +88,14 @@ class Quantity {
   // its address, so a label that could die first cannot be given here.
   template <const detail::LabelText& Label>
   static Quantity WithStaticLabel(double value) noexcept {
-    return Quantity(value, Label);
+    return Quantity(value, detail::StaticLabelTag<Label>());
   }
+  // The same as a constructor, through which a constant of static storage is
+  // constant-initialized (no code runs to make it), as the catalogue's are:
+  //   const Units::Length mm(0.001, detail::StaticLabelTag<Units::labels::mm>());
+  template <const detail::LabelText& Label>
+  constexpr Quantity(double value, detail::StaticLabelTag<Label>) noexcept
+      : value_(value), units_(Label) {}
 
   double value() const noexcept { return value_; }
   std::wstring Units() const { return units_.String(); }
@@ -197,10 +203,6 @@ class Quantity {
   friend class boost::serialization::access;
 
   Quantity(double value, const detail::LabelRef& units) noexcept
-      : value_(value), units_(units) {}
-  // Private: a public one kept the address of whatever label it was given, a
-  // local or a temporary one included.
-  Quantity(double value, const detail::LabelText& units) noexcept
       : value_(value), units_(units) {}
 
   static const detail::LabelText& BaseText() noexcept {

@@ -9,9 +9,10 @@
 //   Units::Length d = Units::Parse<Units::Length>(L"300 mm");  // 0.3 m
 //
 // Each constant holds the size of one unit in base units and the unit's symbol
-// as its label. The constants are namespace-scope constants of this header,
-// so each translation unit has its own identical copy, made in the order of
-// the catalogue.
+// as its label. The constants are defined once, in the library, and are
+// constant-initialized: they hold their values before any code runs (static
+// initializers of other files included), and including this header adds no
+// start-up code.
 #pragma once
 
 #include <stdexcept>
@@ -60,8 +61,7 @@ namespace labels {
 #include "orvanta/quantities/Units.def"
 }  // namespace labels
 
-#define ORVANTA_UNIT(Type, identifier, label, factor) \
-  const Type identifier = Type::WithStaticLabel<labels::identifier>(static_cast<double>(factor));
+#define ORVANTA_UNIT(Type, identifier, label, factor) extern ORVANTA_API const Type identifier;
 #include "orvanta/quantities/Units.def"
 
 // The named constants of dimension Q in their order of definition (empty for

@@ -1,5 +1,5 @@
 // What only the Windows backend does: the DLL's version resource, the shell's
-// own folders and ShellExecuteW's codes.
+// own folders, ShellExecuteW's codes and the programs' .exe names.
 #include <gtest/gtest.h>
 
 #include <boost/filesystem/operations.hpp>
@@ -41,6 +41,10 @@ TEST(WindowsBackend, ShellOpenGivesShellExecuteCodes) {
   const long code = ShellOpen(L"open", folder.Path() / L"no folder" / L"missing.exe", L"",
                               folder.Path(), 0);
   EXPECT_TRUE(code == ShellOpenFileNotFound || code == ShellOpenPathNotFound) << code;
+}
+
+TEST(WindowsBackend, ProgramsEndInExe) {
+  EXPECT_EQ(L"xsltproc.exe", ExecutableFileName(L"xsltproc"));
 }
 
 }  // namespace

@@ -31,12 +31,19 @@ constexpr LabelText StaticLabel(const wchar_t (&text)[N]) {
 
 inline constexpr LabelText kEmptyLabel{L"", 0};
 
+// Names a label of static storage in a type, for the quantity constructor
+// that keeps only the label's address (a reference template argument cannot
+// name a local or a temporary).
+template <const LabelText& Label>
+struct StaticLabelTag {};
+
 // A reference to a label: a pointer to its text whose lowest bit tells a
-// shared (counted) label from a static one.
+// shared (counted) label from a static one. A static one is referred to by
+// its plain address, so that a constant with a static label is
+// constant-initialized (the catalogue's constants are).
 class LabelRef {
  public:
-  explicit LabelRef(const LabelText& staticText) noexcept
-      : bits_(reinterpret_cast<std::uintptr_t>(&staticText)) {}
+  explicit constexpr LabelRef(const LabelText& staticText) noexcept : label_(&staticText) {}
 
   // `text` itself when it equals `candidate` (a static label), else a new
   // shared label.
@@ -47,48 +54,51 @@ class LabelRef {
     return LabelRef(MakeShared(text), Shared{});
   }
 
-  LabelRef(const LabelRef& other) noexcept : bits_(other.bits_) {
-    if (IsShared()) Acquire(bits_);
+  LabelRef(const LabelRef& other) noexcept : label_(other.label_) {
+    if (IsShared()) Acquire(Bits());
   }
-  LabelRef(LabelRef&& other) noexcept : bits_(other.bits_) {
-    if (IsShared()) other.bits_ = reinterpret_cast<std::uintptr_t>(&kEmptyLabel);
+  LabelRef(LabelRef&& other) noexcept : label_(other.label_) {
+    if (IsShared()) other.label_ = &kEmptyLabel;
   }
   LabelRef& operator=(const LabelRef& other) noexcept {
-    if (bits_ != other.bits_) {
-      if (other.IsShared()) Acquire(other.bits_);
-      if (IsShared()) Release(bits_);
-      bits_ = other.bits_;
+    if (label_ != other.label_) {
+      if (other.IsShared()) Acquire(other.Bits());
+      if (IsShared()) Release(Bits());
+      label_ = other.label_;
     }
     return *this;
   }
   LabelRef& operator=(LabelRef&& other) noexcept {
     if (this != &other) {
-      if (IsShared()) Release(bits_);
-      bits_ = other.bits_;
-      if (IsShared()) other.bits_ = reinterpret_cast<std::uintptr_t>(&kEmptyLabel);
+      if (IsShared()) Release(Bits());
+      label_ = other.label_;
+      if (IsShared()) other.label_ = &kEmptyLabel;
     }
     return *this;
   }
   ~LabelRef() {
-    if (IsShared()) Release(bits_);
+    if (IsShared()) Release(Bits());
   }
 
   const LabelText& Text() const noexcept {
-    return *reinterpret_cast<const LabelText*>(bits_ & ~std::uintptr_t{1});
+    return *reinterpret_cast<const LabelText*>(Bits() & ~std::uintptr_t{1});
   }
   std::wstring String() const { return std::wstring(Text().text, Text().length); }
 
  private:
   struct Shared {};
-  LabelRef(std::uintptr_t bits, Shared) noexcept : bits_(bits) {}
-  bool IsShared() const noexcept { return (bits_ & 1u) != 0; }
+  LabelRef(std::uintptr_t bits, Shared) noexcept
+      : label_(reinterpret_cast<const LabelText*>(bits)) {}
+  std::uintptr_t Bits() const noexcept { return reinterpret_cast<std::uintptr_t>(label_); }
+  bool IsShared() const noexcept { return (Bits() & 1u) != 0; }
 
   // A new shared label holding a copy of `text`, counted once; tagged.
   ORVANTA_API static std::uintptr_t MakeShared(const std::wstring& text);
   ORVANTA_API static void Acquire(std::uintptr_t bits) noexcept;
   ORVANTA_API static void Release(std::uintptr_t bits) noexcept;
 
-  std::uintptr_t bits_;
+  // Tagged when shared: never dereferenced as it is.
+  const LabelText* label_;
 };
 
 }  // namespace detail

@@ -1,6 +1,6 @@
 // Encoding and decoding of single UTF-8 code points, shared by the text and
-// name conversions and the wide standard streams. Internal to the platform
-// layer.
+// name conversions and the wide standard streams. Internal to the library;
+// UTF-16 is in Utf16.hpp beside it.
 #pragma once
 
 #include <cstddef>
