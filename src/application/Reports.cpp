@@ -9,6 +9,7 @@
 #include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/internal/Utf16.hpp"
 
 namespace Orvanta {
 namespace {
@@ -22,16 +23,11 @@ std::wstring ForwardSlashes(const wpath& path) {
 // The script page is ISO-8859-1, as its meta line declares: characters beyond
 // Latin-1 are written as references (in its text) or escapes (in its script).
 
-// The code point at text[i], a surrogate pair taken whole where wchar_t is
-// UTF-16; i moves past it. A lone surrogate is U+FFFD.
+// The code point at text[i] (a surrogate pair taken whole); i moves past it.
+// A lone surrogate, or anything beyond Unicode, is U+FFFD.
 char32_t NextCodePoint(const std::wstring& text, std::size_t& i) {
-  char32_t c = static_cast<char32_t>(text[i++]);
-  if constexpr (sizeof(wchar_t) == 2) {
-    c &= 0xFFFF;
-    if (c >= 0xD800 && c <= 0xDBFF && i < text.size() && text[i] >= 0xDC00 && text[i] <= 0xDFFF)
-      return 0x10000 + ((c - 0xD800) << 10) + (static_cast<char32_t>(text[i++]) - 0xDC00);
-  }
-  return (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF ? 0xFFFD : c;
+  const char32_t c = utf16::NextWide(text, i);
+  return utf16::IsHighSurrogate(c) || utf16::IsLowSurrogate(c) || c > 0x10FFFF ? 0xFFFD : c;
 }
 
 // Text or an attribute value of the page: characters beyond Latin-1 as
@@ -60,8 +56,10 @@ std::wstring ScriptText(const std::wstring& text) {
   for (std::size_t i = 0; i < text.size();) {
     const char32_t c = NextCodePoint(text, i);
     if (c > 0xFFFF) {
-      escape(0xD800 + ((c - 0x10000) >> 10));
-      escape(0xDC00 + ((c - 0x10000) & 0x3FF));
+      char32_t units[2];
+      utf16::Encode(c, units);
+      escape(units[0]);
+      escape(units[1]);
     } else if (c > 0xFF || c < 0x20 || c == U'"' || c == U'\\' || c == U'<') {
       escape(c);
     } else {
