@@ -4,9 +4,8 @@
 
 #include <boost/date_time/posix_time/posix_time.hpp>
 
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Broadcast.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/ProcessIdentity.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
@@ -16,13 +15,12 @@ namespace {
 // "The project at '<Path/>' has been recovered from its copy of <Time/>", or
 // the same for a project never saved.
 std::wstring RecoveredText(const RecoveryRecord& record) {
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(record.original.empty() ? 3021 : 3020);
   std::string time = boost::posix_time::to_iso_extended_string(record.time);
   std::replace(time.begin(), time.end(), 'T', ' ');
   // The time first: it holds no placeholder, and the path may.
-  ReplaceTag(text, L"<Time/>", string_to_wstring(time));
-  ReplaceTag(text, L"<Path/>", path_to_wstring(record.original));
-  return text;
+  return LibraryText(record.original.empty() ? 3021 : 3020,
+                     {{L"<Time/>", string_to_wstring(time)},
+                      {L"<Path/>", path_to_wstring(record.original)}});
 }
 
 }  // namespace

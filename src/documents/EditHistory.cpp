@@ -1,7 +1,6 @@
 #include "orvanta/documents/EditHistory.hpp"
 
 #include <algorithm>
-#include <cwchar>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -11,9 +10,8 @@
 #include <vector>
 
 #include "DocumentObserver.hpp"
-#include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/frame/ReplaceTag.hpp"
 #include "orvanta/messages/Message.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 
 namespace Orvanta {
@@ -42,27 +40,11 @@ enum : unsigned int {
   kOrderRestored = 3016,
 };
 
-std::wstring LibraryText(unsigned int id) { return OrvantaDLL::Instance()->LoadStringW(id); }
-
-// Text `id` with the first occurrence of each tag, as it stands in the text
-// itself, replaced by its value: a value holding a tag is never filled again.
-std::wstring Fill(unsigned int id,
-                  std::initializer_list<std::pair<const wchar_t*, std::wstring>> values) {
-  const std::wstring text = LibraryText(id);
-  std::vector<std::pair<std::size_t, const std::pair<const wchar_t*, std::wstring>*>> found;
-  for (const auto& value : values) {
-    const std::size_t at = text.find(value.first);
-    if (at != std::wstring::npos) found.emplace_back(at, &value);
-  }
-  std::sort(found.begin(), found.end());
-  std::wstring filled;
-  std::size_t from = 0;
-  for (const auto& entry : found) {
-    if (entry.first < from) continue;  // overlapping tags: the first one wins
-    filled.append(text, from, entry.first - from).append(entry.second->second);
-    from = entry.first + std::wcslen(entry.second->first);
-  }
-  return filled.append(text, from, std::wstring::npos);
+// Text `id` filled as every library text is (LibraryText); where a text has
+// two placeholders, the item's name is filled last, so that a name holding a
+// placeholder stays as it is.
+std::wstring Fill(unsigned int id, std::initializer_list<TagFill> fills) {
+  return Orvanta::LibraryText(id, fills);
 }
 
 std::wstring Named(unsigned int id, const std::wstring& name) {
@@ -88,7 +70,7 @@ class Effects {
       notices_.push_back({Notice::Announcement, std::move(text), nullptr});
   }
   void Broadcast(unsigned int id) {
-    notices_.push_back({Notice::Message, LibraryText(id), nullptr});
+    notices_.push_back({Notice::Message, Orvanta::LibraryText(id), nullptr});
   }
   void Raise(void (Signals::SignalManager::*signal)(Signals::ConstItemPtr), const ItemPtr& item) {
     if (document_.Notification())
@@ -526,11 +508,10 @@ class InsertRecord final : public Record {
       effects.Raise(&Signals::SignalManager::ItemCreated, item_);
     } else if (kind_ == Insertion::Duplicated) {
       // Worded as DuplicateItem words it.
-      std::wstring text = LibraryText(1964);
-      ReplaceTag(text, L"<Name/>", names_ ? names_->first : std::wstring());
-      ReplaceTag(text, L"<Type/>", names_ ? names_->second : std::wstring());
-      ReplaceTag(text, L"<Name/>", item_->Name());
-      effects.Announce(std::move(text));
+      effects.Announce(Orvanta::LibraryText(
+          1964, {{L"<Name/>", names_ ? names_->first : std::wstring()},
+                 {L"<Type/>", names_ ? names_->second : std::wstring()},
+                 {L"<Name/>", item_->Name()}}));
       effects.Raise(&Signals::SignalManager::ItemCreated, item_);
     }
     effects.Addition(item_);
@@ -592,7 +573,7 @@ class ClearRecord final : public Record {
     recorder.SetContent(std::vector<ItemPtr>());
     effects.Refresh();
   }
-  std::wstring Text() const override { return LibraryText(kClearText); }
+  std::wstring Text() const override { return Orvanta::LibraryText(kClearText); }
 
  private:
   std::vector<ItemPtr> items_;
@@ -614,7 +595,7 @@ class OrderRecord final : public Record {
     effects.Broadcast(textId_);
   }
   std::wstring Text() const override {
-    return LibraryText(textId_ == 1974 ? kSortByTypeText : kSortByNameText);
+    return Orvanta::LibraryText(textId_ == 1974 ? kSortByTypeText : kSortByNameText);
   }
 
  private:
@@ -757,12 +738,12 @@ bool EditHistory::CanRedo() const {
 }
 
 std::wstring EditHistory::UndoText() const {
-  if (!CanUndo()) return detail::LibraryText(detail::kNothingToUndo);
+  if (!CanUndo()) return LibraryText(detail::kNothingToUndo);
   return detail::Fill(detail::kUndoText, {{L"<Action/>", recorder_->Undone().back()->Text()}});
 }
 
 std::wstring EditHistory::RedoText() const {
-  if (!CanRedo()) return detail::LibraryText(detail::kNothingToRedo);
+  if (!CanRedo()) return LibraryText(detail::kNothingToRedo);
   return detail::Fill(detail::kRedoText, {{L"<Action/>", recorder_->Redone().back()->Text()}});
 }
 

@@ -66,8 +66,9 @@
 // <Number/> items", 3008 "Paste '<Name/>'" (the new name), 3009 "Remove
 // '<Name/>'", 3010 "Remove <Number/> items", 3011 "Clear the items", 3012
 // "Sort by name", 3013 "Sort by type", 3014 "Rename '<Name/>'" (the old
-// name), 3015 "Change <Property/> of '<Name/>'". Placeholders are filled from
-// the text itself, never inside a name put in before.
+// name), 3015 "Change <Property/> of '<Name/>'". They are filled as every
+// library text is (LibraryText), the item's name last, so that a name holding
+// a placeholder is shown as it is.
 //
 // Ownership. The history refers to its document and may outlive it: when the
 // document is destroyed first, the history empties and does nothing more. It
