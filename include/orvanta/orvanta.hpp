@@ -49,6 +49,7 @@
 
 #include "orvanta/documents/Address.hpp"
 #include "orvanta/documents/BaseDocument.hpp"
+#include "orvanta/documents/BitmapInterface.hpp"
 #include "orvanta/documents/DragDropInterface.hpp"
 #include "orvanta/documents/EditHistory.hpp"
 #include "orvanta/documents/Item.hpp"

@@ -64,25 +64,4 @@ CHM::CHM(const std::wstring& name, const wpath& path) : ElectronicDocument(name,
 void CHM::Open() const { OpenHtmlHelp(FullPath(), HtmlHelpDisplayToc, 0); }
 void CHM::OpenTopic(unsigned int topic) const { OpenHtmlHelp(FullPath(), HtmlHelpContext, topic); }
 
-DocumentLibrary::DocumentLibrary() = default;
-DocumentLibrary::~DocumentLibrary() = default;
-
-DocumentLibrary& DocumentLibrary::Instance() {
-  static DocumentLibrary library;
-  return library;
-}
-
-void DocumentLibrary::RegisterDocument(boost::shared_ptr<ElectronicDocument> document) {
-  if (document) documents_.emplace(document->Name(), document);
-}
-
-boost::shared_ptr<ElectronicDocument> DocumentLibrary::FindDocument(const std::wstring& name) const {
-  const auto found = documents_.find(name);
-  return found == documents_.end() ? boost::shared_ptr<ElectronicDocument>() : found->second;
-}
-
-void DocumentLibrary::OpenDocument(const std::wstring& name) const {
-  if (const auto document = FindDocument(name)) document->Open();
-}
-
 }  // namespace Orvanta

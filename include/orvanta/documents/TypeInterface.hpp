@@ -1,12 +1,13 @@
-// TypeInterface and BitmapInterface: what kind of object this is and how it
-// looks. Item derives from both, virtually; a host item class implements
-// Type(), NameStem() and Picture().
+// TypeInterface: what kind of object this is. Item derives from it, virtually;
+// a host item class implements Type() and NameStem(). BitmapInterface, how it
+// looks, is in BitmapInterface.hpp (included here, where it has always been
+// found).
 #pragma once
 
 #include <string>
 
+#include "orvanta/documents/BitmapInterface.hpp"
 #include "orvanta/platform/Export.hpp"
-#include "orvanta/platform/Resource.hpp"
 
 namespace Orvanta {
 
@@ -20,13 +21,6 @@ class ORVANTA_API TypeInterface {
   virtual std::wstring NameStem() const = 0;
   // Where the object sits, for display.
   virtual std::wstring Breadcrumb() const = 0;
-};
-
-class ORVANTA_API BitmapInterface {
- public:
-  virtual ~BitmapInterface();
-  // The object's image: selector 0 its icon, 1 its picture.
-  virtual BitmapResource Picture(int selector) const = 0;
 };
 
 }  // namespace Orvanta

@@ -1,0 +1,7 @@
+#include "orvanta/documents/BitmapInterface.hpp"
+
+namespace Orvanta {
+
+BitmapInterface::~BitmapInterface() = default;
+
+}  // namespace Orvanta

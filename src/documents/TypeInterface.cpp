@@ -1,0 +1,7 @@
+#include "orvanta/documents/TypeInterface.hpp"
+
+namespace Orvanta {
+
+TypeInterface::~TypeInterface() = default;
+
+}  // namespace Orvanta
