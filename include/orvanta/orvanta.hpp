@@ -79,3 +79,4 @@
 #include "orvanta/application/DocumentLibrary.hpp"
 #include "orvanta/application/ElectronicDocument.hpp"
 #include "orvanta/application/LatestVersion.hpp"
+#include "orvanta/application/LatestVersionCheck.hpp"
