@@ -80,3 +80,4 @@
 #include "orvanta/application/ElectronicDocument.hpp"
 #include "orvanta/application/LatestVersion.hpp"
 #include "orvanta/application/LatestVersionCheck.hpp"
+#include "orvanta/application/RecentProjects.hpp"
