@@ -1,12 +1,15 @@
 #include "Commands.hpp"
 
 #include <algorithm>
+#include <chrono>
 #include <iostream>
+#include <thread>
 
 #include <boost/filesystem/operations.hpp>
 #include <boost/make_shared.hpp>
 
 #include <orvanta/application/DocumentRecovery.hpp>
+#include <orvanta/application/LatestVersionCheck.hpp>
 #include <orvanta/documents/EditHistory.hpp>
 #include <orvanta/messages/Broadcast.hpp>
 #include <orvanta/messages/SignalManager.hpp>
@@ -51,7 +54,11 @@ const CommandHelp kCommands[] = {
     {"options", "options [--set name=value]...",
      "Shows the program options, or sets them: message_threshold (0 to 3), auto_backup,\n"
      "backup_ext, xslt_engine (0 to 2), write_program_log, append_to_log, show_splash_screen."},
-    {"check-version", "check-version", "Looks up the latest release of the program."},
+    {"recent", "recent [tidy]",
+     "Lists the projects opened or saved last, most recent first; tidy forgets those\n"
+     "whose files are gone."},
+    {"check-version", "check-version",
+     "Looks up the latest release of the program (giving up after 10 seconds)."},
     {"demo", "demo [folder]",
      "Runs a scripted session of every subcommand in a fresh folder (default ./demo)."},
 };
@@ -187,6 +194,7 @@ int Session::Run(const Arguments& arguments) {
   if (command == "sort") return Sort(arguments);
   if (command == "report") return Report(arguments);
   if (command == "options") return Options(arguments);
+  if (command == "recent") return Recent(arguments);
   if (command == "check-version") return CheckVersion(arguments);
   if (command == "demo") return Demo(arguments);
   throw UsageError("no command given (see --help)");
@@ -396,9 +404,32 @@ int Session::Options(const Arguments& arguments) {
   return 0;
 }
 
+int Session::Recent(const Arguments& arguments) {
+  const bool tidy = arguments.positional.size() == 1 && arguments.positional[0] == "tidy";
+  if (arguments.positional.size() > (tidy ? 1u : 0u))
+    throw UsageError("recent takes nothing, or tidy");
+  // The list the application keeps in MRU.ini (SectionsApplication switches it on).
+  Orvanta::RecentProjects& recent = app_->RecentProjectList();
+  if (tidy) std::cout << "Forgot " << recent.RemoveMissing() << " missing project(s)\n";
+  for (const Orvanta::wpath& project : recent.Projects()) std::cout << Narrow(project) << "\n";
+  std::cout.flush();
+  return 0;
+}
+
 int Session::CheckVersion(const Arguments&) {
   std::cout << "This is version " << Narrow(app_->FullReleaseVersion()) << std::endl;
-  app_->BroadcastLatestVersion();
+  // Without waiting for the network: a windowed program calls Poll() from its
+  // idle handler; this loop stands in for its event loop. The outcome is
+  // broadcast by the Poll() that sees the download end, and the limits make
+  // sure that it does.
+  Orvanta::LatestVersionOptions limits;
+  limits.connectTimeout = std::chrono::seconds(5);
+  limits.totalTimeout = std::chrono::seconds(10);
+  limits.lowSpeedLimit = 16;
+  limits.lowSpeedTime = std::chrono::seconds(5);
+  Orvanta::LatestVersionCheck check;
+  check.Start(Narrow(app_->LatestVersionPath()), limits);
+  while (check.Poll()) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   return 0;
 }
 
@@ -494,6 +525,7 @@ int Session::Demo(const Arguments& arguments) {
 
   step({"list", "--units", "imperial"});
   step({"report"});
+  step({"recent"});
   step({"check-version"});
   step({"options", "--set", "message_threshold=" + std::to_string(threshold)});
 

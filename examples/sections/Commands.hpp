@@ -58,6 +58,7 @@ class Session {
   int Sort(const Arguments& arguments);
   int Report(const Arguments& arguments);
   int Options(const Arguments& arguments);
+  int Recent(const Arguments& arguments);
   int CheckVersion(const Arguments& arguments);
   int Demo(const Arguments& arguments);
 

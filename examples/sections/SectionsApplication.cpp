@@ -26,6 +26,9 @@ SectionsApplication::SectionsApplication(bool logRequested)
     SaveUserOptions();
   }
   if (logRequested && !logOpen) CreateProgramLog(CommonAppDataPath() / "Sections.log");
+  // Each project opened, or saved under a new name, goes first in the list of
+  // recent projects.
+  SetRecordRecentProjects(true);
 }
 
 Orvanta::wpath SectionsApplication::ReportTransform(const Orvanta::wpath&) const {

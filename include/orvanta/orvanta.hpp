@@ -84,3 +84,5 @@
 #include "orvanta/application/DocumentRecovery.hpp"
 #include "orvanta/application/ElectronicDocument.hpp"
 #include "orvanta/application/LatestVersion.hpp"
+#include "orvanta/application/LatestVersionCheck.hpp"
+#include "orvanta/application/RecentProjects.hpp"

@@ -29,9 +29,11 @@ boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path)
     throw Error(LibraryText(1956, {{L"<Path/>", path_to_wstring(path)}}));
   if (document_ && !CloseDocument()) return document_;
   BroadcastDocumentOpening();
+  bool opened = false;
   try {
     document_ = MakeDocumentFromFile(path);
     BroadcastDocumentOpened(document_);
+    opened = true;
   } catch (const std::exception& error) {
     // The user is left with an empty project and told why.
     NewDocument();
@@ -41,6 +43,7 @@ boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path)
     BroadcastErrorMessage(
         LibraryText(1880, {{L"<Path/>", path_to_wstring(path)}, {L"<Reason/>", L""}}), true);
   }
+  if (opened && recordRecentProjects_) Recent().Add(path);
   return document_;
 }
 
@@ -80,6 +83,7 @@ void BaseApplication::SaveDocument() const {
 void BaseApplication::SaveDocumentAs(const wpath& path) const {
   if (!document_) throw NoDocumentError(L"BaseApplication::SaveDocumentAs");
   document_->SaveAs(path);
+  if (recordRecentProjects_) Recent().Add(path);
 }
 
 void BaseApplication::BackupDocument() const {

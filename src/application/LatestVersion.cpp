@@ -4,7 +4,10 @@
 
 #include <curl/curl.h>
 
+#include <chrono>
+
 #include "LatestVersionBody.hpp"
+#include "LatestVersionDownload.hpp"
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/platform/LibraryText.hpp"
@@ -31,6 +34,21 @@ std::size_t Append(char* data, std::size_t size, std::size_t count, void* buffer
   return size * count;
 }
 
+// Only http and https: for the address itself when `address`, and for where
+// redirections may lead.
+void AllowWebProtocolsOnly(CURL* curl, bool address) {
+#if LIBCURL_VERSION_NUM >= 0x075500  // 7.85.0 names protocols, and deprecates the bit masks
+  if (address) curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "http,https");
+  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+#else
+  const long web = CURLPROTO_HTTP | CURLPROTO_HTTPS;
+  if (address) curl_easy_setopt(curl, CURLOPT_PROTOCOLS, web);
+  curl_easy_setopt(curl, CURLOPT_REDIR_PROTOCOLS, web);
+#endif
+}
+
+long Milliseconds(std::chrono::milliseconds time) { return static_cast<long>(time.count()); }
+
 }  // namespace
 
 unsigned int detail::LatestVersionInBody(const std::string& body) {
@@ -45,7 +63,55 @@ unsigned int detail::LatestVersionInBody(const std::string& body) {
   return 0;
 }
 
+void detail::SetUpDownload(CURL* curl, const std::string& url, std::string& body,
+                           const LatestVersionOptions* options, bool webOnly) {
+  curl_easy_setopt(curl, CURLOPT_URL, url.c_str());
+  curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Append);
+  curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+  if (webOnly) AllowWebProtocolsOnly(curl, true);
+  if (options == nullptr) return;
+  const bool connectLimit = options->connectTimeout.count() > 0;
+  const bool totalLimit = options->totalTimeout.count() > 0;
+  const bool speedLimit = options->lowSpeedLimit > 0 && options->lowSpeedTime.count() > 0;
+  // A time limit must never be kept by a signal (SIGALRM) in the host program.
+  if (connectLimit || totalLimit || speedLimit) curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+  if (connectLimit)
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, Milliseconds(options->connectTimeout));
+  if (totalLimit) curl_easy_setopt(curl, CURLOPT_TIMEOUT_MS, Milliseconds(options->totalTimeout));
+  if (speedLimit) {
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, options->lowSpeedLimit);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME,
+                     static_cast<long>(options->lowSpeedTime.count()));
+  }
+  if (options->maxRedirects > 0) {
+    curl_easy_setopt(curl, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(curl, CURLOPT_MAXREDIRS, options->maxRedirects);
+    AllowWebProtocolsOnly(curl, false);
+  }
+}
+
+std::wstring detail::VersionText(unsigned int version) {
+  return std::to_wstring(version >> 8) + L"." + std::to_wstring((version >> 4) & 0xFu) + L"." +
+         std::to_wstring(version & 0xFu);
+}
+
+std::wstring detail::DownloadErrorText(int code, const std::string& url) {
+  const std::wstring reason =
+      code >= 1 && code <= 7
+          ? LibraryText(2158u + static_cast<unsigned int>(code))
+          : string_to_wstring(curl_easy_strerror(static_cast<CURLcode>(code)));
+  return LibraryText(2158, {{L"<Number/>", std::to_wstring(code)},
+                            {L"<Reason/>", reason},
+                            {L"<URL/>", string_to_wstring(url)}});
+}
+
 LatestVersion::LatestVersion(const std::string& url) : url_(url), productVersion_(0) {
+  const int code = ReadData();
+  if (code != 0) BroadcastErrorMessage(DownloadErrorText(code), true);
+}
+
+LatestVersion::LatestVersion(const std::string& url, const LatestVersionOptions& options)
+    : url_(url), productVersion_(0), options_(options) {
   const int code = ReadData();
   if (code != 0) BroadcastErrorMessage(DownloadErrorText(code), true);
 }
@@ -56,9 +122,7 @@ int LatestVersion::ReadData() {
   CURLcode result = CURLE_FAILED_INIT;
   curl_global_init(CURL_GLOBAL_ALL);
   if (CURL* curl = curl_easy_init()) {
-    curl_easy_setopt(curl, CURLOPT_URL, url_.c_str());
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, &Append);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &body);
+    detail::SetUpDownload(curl, url_, body, &options_, false);
     result = curl_easy_perform(curl);
     curl_easy_cleanup(curl);
   }
@@ -69,19 +133,11 @@ int LatestVersion::ReadData() {
 }
 
 std::wstring LatestVersion::ProductVersionAsText() const {
-  return std::to_wstring(productVersion_ >> 8) + L"." +
-         std::to_wstring((productVersion_ >> 4) & 0xFu) + L"." +
-         std::to_wstring(productVersion_ & 0xFu);
+  return detail::VersionText(productVersion_);
 }
 
 std::wstring LatestVersion::DownloadErrorText(int code) const {
-  const std::wstring reason =
-      code >= 1 && code <= 7
-          ? LibraryText(2158u + static_cast<unsigned int>(code))
-          : string_to_wstring(curl_easy_strerror(static_cast<CURLcode>(code)));
-  return LibraryText(2158, {{L"<Number/>", std::to_wstring(code)},
-                            {L"<Reason/>", reason},
-                            {L"<URL/>", string_to_wstring(url_)}});
+  return detail::DownloadErrorText(code, url_);
 }
 
 void BaseApplication::BroadcastLatestVersion() const {

@@ -19,6 +19,7 @@
 // ~/Documents), each followed by Orvanta / program name / product version.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <boost/date_time/gregorian/gregorian_types.hpp>
@@ -27,6 +28,7 @@
 
 #include "orvanta/application/DocumentLibrary.hpp"
 #include "orvanta/application/ElectronicDocument.hpp"
+#include "orvanta/application/RecentProjects.hpp"
 #include "orvanta/application/internal/ProgramOptions.hpp"
 #include "orvanta/documents/BaseDocument.hpp"
 #include "orvanta/geometry/Extents.hpp"
@@ -235,6 +237,17 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   wpath DocumentPath() const;
   bool HasDocumentPath() const;
 
+  // Recent projects, off until the host switches them on: then OpenDocument
+  // (of a document made from the file, not the empty one left after a
+  // failure) and SaveDocumentAs (once saved) put the path first in
+  // RecentProjectList(). A list that cannot be written never makes them fail.
+  void SetRecordRecentProjects(bool record) { recordRecentProjects_ = record; }
+  bool RecordsRecentProjects() const { return recordRecentProjects_; }
+  // The list kept in MRUFile() (RecentProjects.hpp tells its format), read
+  // when first asked for, at most MaxNumRecentProjects() long: a lower value
+  // cuts the list, writing it, when the list is next asked for or added to.
+  RecentProjects& RecentProjectList() { return Recent(); }
+
   // Reports. The page is CommonAppDataPath() / "Report.html"; an old page is
   // removed first. Each throws ReportGenerationError naming a missing input
   // file or engine, and ReportEngineError when the engine cannot be started.
@@ -296,6 +309,7 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
  private:
   void ScanCommandLine();
+  RecentProjects& Recent() const;
 
   static std::wstring program_name;
   static std::wstring prefix;
@@ -309,6 +323,8 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   std::wstring configFileName_;
   // Every option, the class-wide ones through SharedProgramOptions' storage.
   detail::ProgramOptions options_;
+  bool recordRecentProjects_ = false;
+  mutable std::unique_ptr<RecentProjects> recent_;
 };
 
 }  // namespace Orvanta

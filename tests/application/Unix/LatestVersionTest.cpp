@@ -2,26 +2,39 @@
 // test runs itself.
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "TestApplication.hpp"
 #include "orvanta/application/LatestVersion.hpp"
+#include "orvanta/application/LatestVersionCheck.hpp"
 
 namespace Orvanta {
 namespace {
 
-// Serves fixed bodies by path, a 404 for anything else, until destroyed.
+// Serves fixed bodies by path, a 404 for anything else, until destroyed. A
+// body "Location: <address>" is a redirection there. A silent server reads
+// each request and never answers; a trickling one answers with its headers
+// and then one byte of the body every 1.5 s. Either keeps a connection until
+// the client leaves or the server is destroyed.
 class LocalHttpServer {
  public:
-  explicit LocalHttpServer(std::map<std::string, std::string> files) : files_(std::move(files)) {
+  enum Behaviour { Answering, Silent, Trickling };
+
+  explicit LocalHttpServer(std::map<std::string, std::string> files,
+                           Behaviour behaviour = Answering)
+      : files_(std::move(files)), behaviour_(behaviour) {
     listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -55,25 +68,57 @@ class LocalHttpServer {
         if (got <= 0) break;
         request.append(buffer, static_cast<std::size_t>(got));
       }
-      const std::size_t start = request.find(' ') + 1;
-      const std::string path = request.substr(start, request.find(' ', start) - start);
-      const auto found = files_.find(path);
-      const std::string body = found == files_.end() ? "not found" : found->second;
-      const std::string response = std::string(found == files_.end() ? "HTTP/1.0 404 Not Found"
-                                                                     : "HTTP/1.0 200 OK") +
-                                   "\r\nContent-Length: " + std::to_string(body.size()) +
-                                   "\r\nConnection: close\r\n\r\n" + body;
-      for (std::size_t sent = 0; sent < response.size();) {
-        const ssize_t now =
-            ::send(client, response.data() + sent, response.size() - sent, MSG_NOSIGNAL);
-        if (now <= 0) break;  // the client went away
-        sent += static_cast<std::size_t>(now);
+      if (behaviour_ == Answering) {
+        const std::size_t start = request.find(' ') + 1;
+        Answer(client, request.substr(start, request.find(' ', start) - start));
+      } else {
+        Stall(client);
       }
       ::close(client);
     }
   }
 
+  void Answer(int client, const std::string& path) {
+    const auto found = files_.find(path);
+    const std::string body = found == files_.end() ? "not found" : found->second;
+    std::string status = found == files_.end() ? "404 Not Found" : "200 OK";
+    std::string headers = "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    if (body.rfind("Location: ", 0) == 0) {
+      status = "302 Found";
+      headers = body + "\r\nContent-Length: 0\r\n";
+    }
+    Send(client, "HTTP/1.0 " + status + "\r\n" + headers + "Connection: close\r\n\r\n" +
+                     (status == "302 Found" ? "" : body));
+  }
+
+  // Holds the connection, trickling if asked, until the client leaves.
+  void Stall(int client) {
+    if (behaviour_ == Trickling &&
+        !Send(client, "HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n"))
+      return;
+    auto next = std::chrono::steady_clock::now();
+    while (!stopping_) {
+      if (behaviour_ == Trickling && std::chrono::steady_clock::now() >= next) {
+        if (!Send(client, " ")) return;
+        next += std::chrono::milliseconds(1500);
+      }
+      pollfd wait{client, POLLIN, 0};
+      char byte;
+      if (::poll(&wait, 1, 20) > 0 && ::recv(client, &byte, 1, 0) <= 0) return;  // it left
+    }
+  }
+
+  static bool Send(int client, const std::string& data) {
+    for (std::size_t sent = 0; sent < data.size();) {
+      const ssize_t now = ::send(client, data.data() + sent, data.size() - sent, MSG_NOSIGNAL);
+      if (now <= 0) return false;  // the client went away
+      sent += static_cast<std::size_t>(now);
+    }
+    return true;
+  }
+
   std::map<std::string, std::string> files_;
+  Behaviour behaviour_;
   int listener_;
   unsigned short port_;
   std::atomic<bool> stopping_{false};
@@ -163,6 +208,233 @@ TEST_F(ApplicationTest, FailedDownloadIsReportedOnce) {
   EXPECT_EQ("Curl error 1: 'Unsupported protocol' while attempting to read data from "
             "'gopherx://127.0.0.1/v.xml'",
             journal.at(0));
+}
+
+// A port whose listener never accepts and whose queue is full: a connection
+// to it is never completed (the system drops its SYNs).
+class FullListener {
+ public:
+  FullListener() {
+    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    address_.sin_family = AF_INET;
+    address_.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(listener_, reinterpret_cast<sockaddr*>(&address_), sizeof address_);
+    socklen_t length = sizeof address_;
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address_), &length);
+    ::listen(listener_, 0);
+    for (int& filler : fillers_) {
+      filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+      ::connect(filler, reinterpret_cast<sockaddr*>(&address_), sizeof address_);
+    }
+  }
+  ~FullListener() {
+    for (int filler : fillers_) ::close(filler);
+    ::close(listener_);
+  }
+  std::string Url() const {
+    return "http://127.0.0.1:" + std::to_string(ntohs(address_.sin_port)) + "/v.xml";
+  }
+
+ private:
+  int listener_;
+  int fillers_[2];
+  sockaddr_in address_{};
+};
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::duration time) {
+  return std::chrono::duration<double, std::milli>(time).count();
+}
+
+// Polls each check every 5 ms until all have ended (at most 10 s): how long
+// each took, and the longest single Poll() of each. A check broadcasts
+// nothing before its last Poll().
+struct Polled {
+  Clock::duration elapsed{}, longestPoll{};
+};
+std::vector<Polled> PollUntilEnded(const std::vector<LatestVersionCheck*>& checks,
+                                   const std::vector<std::string>& journal) {
+  std::vector<Polled> polled(checks.size());
+  const Clock::time_point start = Clock::now();
+  for (bool running = true; running;) {
+    running = false;
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+      if (!checks[i]->IsRunning()) continue;
+      const std::size_t broadcasts = journal.size();
+      const Clock::time_point before = Clock::now();
+      const bool goesOn = checks[i]->Poll();
+      const Clock::time_point after = Clock::now();
+      polled[i].longestPoll = std::max(polled[i].longestPoll, after - before);
+      polled[i].elapsed = after - start;
+      if (goesOn) {
+        EXPECT_EQ(broadcasts, journal.size());
+      }
+      running = running || goesOn;
+    }
+    if (Clock::now() - start > std::chrono::seconds(10)) {
+      ADD_FAILURE() << "a check did not end";
+      for (LatestVersionCheck* check : checks) check->Cancel();
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return polled;
+}
+
+// Servers that never answer, or trickle, or never let a connection complete:
+// every Poll() returns at once, and each check, run side by side, ends with
+// libcurl's time-out when its limit is reached.
+TEST_F(ApplicationTest, NonBlockingCheckGivesUpWithinItsLimits) {
+  using std::chrono::milliseconds;
+  LocalHttpServer silent({}, LocalHttpServer::Silent);
+  LocalHttpServer trickling({}, LocalHttpServer::Trickling);
+  LocalHttpServer trickling2({}, LocalHttpServer::Trickling);
+  FullListener full;
+  LatestVersionOptions total, lowSpeed, connect;
+  total.totalTimeout = milliseconds(1000);
+  lowSpeed.lowSpeedLimit = 100;
+  lowSpeed.lowSpeedTime = std::chrono::seconds(1);
+  connect.connectTimeout = milliseconds(1000);
+  const struct {
+    const char* what;
+    std::string url;
+    LatestVersionOptions options;
+  } cases[] = {
+      {"silent server, time limit", silent.Url("/v.xml"), total},
+      {"trickling server, time limit", trickling.Url("/v.xml"), total},
+      {"trickling server, low-speed limit", trickling2.Url("/v.xml"), lowSpeed},
+      {"full queue, connection limit", full.Url(), connect},
+  };
+  LatestVersionCheck checks[4];
+  std::vector<LatestVersionCheck*> started;
+  for (std::size_t i = 0; i < 4; ++i) {
+    checks[i].Start(cases[i].url, cases[i].options);
+    started.push_back(&checks[i]);
+  }
+  const std::vector<Polled> polled = PollUntilEnded(started, journal);
+  for (std::size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(cases[i].what);
+    const LatestVersionCheck& check = checks[i];
+    EXPECT_LT(Milliseconds(polled[i].longestPoll), 100);
+    EXPECT_GE(Milliseconds(polled[i].elapsed), 900);
+    EXPECT_LT(Milliseconds(polled[i].elapsed), 2500);
+    EXPECT_EQ(28, check.ResultCode());
+    EXPECT_EQ(0u, check.ProductVersion());
+    EXPECT_EQ(0u, check.ErrorText().find(L"Curl error 28: '"));
+    EXPECT_NE(std::wstring::npos, check.ErrorText().find(string_to_wstring(cases[i].url)));
+    // Its error message, then the version, one after the other.
+    const auto error =
+        std::find(journal.begin(), journal.end(), wstring_to_string(check.ErrorText()));
+    ASSERT_NE(journal.end(), error);
+    ASSERT_NE(journal.end(), error + 1);
+    EXPECT_EQ("The latest release of this program is version 0.0.0", error[1]);
+  }
+  EXPECT_EQ(8u, journal.size());
+
+  // The blocking check keeps the same limits.
+  journal.clear();
+  const Clock::time_point start = Clock::now();
+  const LatestVersion blocking(silent.Url("/v.xml"), total);
+  EXPECT_LT(Milliseconds(Clock::now() - start), 2500);
+  ASSERT_EQ(1u, journal.size());
+  EXPECT_EQ(0u, journal[0].find("Curl error 28: '")) << journal[0];
+}
+
+struct Destroyer {
+  void OnMessage(boost::shared_ptr<Message>, bool) { check.reset(); }
+  std::unique_ptr<LatestVersionCheck> check;
+};
+
+TEST_F(ApplicationTest, NonBlockingCheckReadsOnlyWebAddresses) {
+  LocalHttpServer server({
+      {"/good.xml", "<product_version>1315</product_version>"},
+      {"/moved.xml", "Location: /good.xml"},
+      {"/away.xml", "Location: ftp://127.0.0.1:1/v.xml"},
+  });
+  LatestVersionOptions redirects;
+  redirects.maxRedirects = 2;
+  const struct {
+    const char* path;
+    LatestVersionOptions options;
+    int code;
+    const char* version;
+  } cases[] = {
+      {"/good.xml", {}, 0, "5.2.3"},
+      {"/moved.xml", redirects, 0, "5.2.3"},
+      {"/away.xml", redirects, 1, "0.0.0"},  // no redirection to another protocol
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path);
+    journal.clear();
+    LatestVersionCheck check;
+    check.Start(server.Url(c.path), c.options);
+    EXPECT_TRUE(journal.empty());
+    PollUntilEnded({&check}, journal);
+    EXPECT_EQ(LatestVersionCheck::State::Finished, check.GetState());
+    EXPECT_EQ(c.code, check.ResultCode());
+    EXPECT_EQ(std::string("The latest release of this program is version ") + c.version,
+              journal.back());
+    EXPECT_EQ(c.code == 0 ? 1u : 2u, journal.size());
+    EXPECT_FALSE(check.Poll());
+  }
+
+  // Other addresses are refused before anything starts or is broadcast.
+  journal.clear();
+  LatestVersionCheck check;
+  for (const char* url : {"file:///etc/hostname", "ftp://127.0.0.1/v.xml", "127.0.0.1/v.xml"}) {
+    SCOPED_TRACE(url);
+    try {
+      check.Start(url);
+      ADD_FAILURE() << "not refused";
+    } catch (const Error& error) {
+      EXPECT_EQ("The latest-version check reads only http and https addresses, not '" +
+                    std::string(url) + "'",
+                error.what());
+    }
+    EXPECT_EQ(LatestVersionCheck::State::Idle, check.GetState());
+  }
+  check.Start("HTTPS://127.0.0.1:1/v.xml");  // the scheme in any case
+  check.Cancel();
+  EXPECT_TRUE(journal.empty());
+
+  // A listener of the broadcasts may destroy the check.
+  Destroyer destroyer;
+  destroyer.check.reset(new LatestVersionCheck);
+  destroyer.check->Start(server.Url("/good.xml"));
+  Signals::SignalManager::Instance()->ConnectToBroadcast(&destroyer, &Destroyer::OnMessage);
+  while (destroyer.check && destroyer.check->Poll())
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  Signals::SignalManager::Instance()->DisconnectFromBroadcast(&destroyer, &Destroyer::OnMessage);
+  EXPECT_FALSE(destroyer.check);
+}
+
+// Cancelled, restarted or destroyed while running: nothing more happens.
+TEST_F(ApplicationTest, NonBlockingCheckCancels) {
+  LocalHttpServer silent({}, LocalHttpServer::Silent);
+  LocalHttpServer server(
+      std::map<std::string, std::string>{{"/good.xml", "<product_version>16</product_version>"}});
+  LatestVersionCheck check;
+  check.Start(silent.Url("/v.xml"));
+  EXPECT_TRUE(check.Poll());
+  check.Cancel();
+  EXPECT_EQ(LatestVersionCheck::State::Cancelled, check.GetState());
+  EXPECT_FALSE(check.Poll());
+
+  check.Start(silent.Url("/v.xml"));
+  EXPECT_TRUE(check.Poll());
+  check.Start(server.Url("/good.xml"));
+  PollUntilEnded({&check}, journal);
+  EXPECT_EQ(L"0.1.0", check.ProductVersionAsText());
+  EXPECT_EQ((std::vector<std::string>{"The latest release of this program is version 0.1.0"}),
+            journal);
+
+  journal.clear();
+  {
+    LatestVersionCheck running;
+    running.Start(silent.Url("/v.xml"));
+    running.Poll();
+  }
+  EXPECT_TRUE(journal.empty());
 }
 
 }  // namespace

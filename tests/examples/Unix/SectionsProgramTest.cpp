@@ -473,10 +473,21 @@ TEST_F(SectionsProgram, CheckVersionShowsTheDownloadErrorCleanly) {
   EXPECT_EQ(outcome.err, "");
 }
 
+TEST_F(SectionsProgram, RecentListsTheProjectsOpenedOrSaved) {
+  const fs::path other = Work() / "other.xml";
+  Succeed({"new"});
+  Succeed({"new", "--project", other.string()});
+  Succeed({"list"});
+  EXPECT_EQ(Project().string() + "\n" + other.string() + "\n", Succeed({"recent"}).out);
+  fs::remove(other);
+  EXPECT_EQ("Forgot 1 missing project(s)\n" + Project().string() + "\n",
+            Succeed({"recent", "tidy"}).out);
+}
+
 TEST_F(SectionsProgram, HelpDescribesTheProgramAndEachCommand) {
   EXPECT_NE(Succeed({"--help"}).out.find("usage: orvanta-sections <command>"), std::string::npos);
   for (const char* command : {"new", "add", "list", "duplicate", "remove", "sort", "report",
-                              "options", "check-version", "demo"}) {
+                              "options", "recent", "check-version", "demo"}) {
     const Outcome help = Succeed({command, "--help"});
     EXPECT_EQ(help.out.rfind(std::string("usage: orvanta-sections ") + command, 0), 0u) << command;
   }
