@@ -41,11 +41,11 @@ boost::shared_ptr<Orvanta::BaseDocument> SectionsApplication::MakeNewDocument() 
 
 boost::shared_ptr<Orvanta::BaseDocument> SectionsApplication::MakeDocumentFromFile(
     const Orvanta::wpath& path) {
-  lastOpenError_.clear();
+  last_open_error_.clear();
   try {
     return boost::make_shared<Project>(path);
   } catch (const std::exception& error) {
-    lastOpenError_ = error.what();
+    last_open_error_ = error.what();
     throw;
   }
 }

@@ -27,10 +27,10 @@ class SectionsApplication : public Orvanta::BaseApplication {
   // The current document as a project (null when there is none).
   boost::shared_ptr<Project> CurrentProject() const;
   // Why the last MakeDocumentFromFile failed; empty when it did not.
-  const std::string& LastOpenError() const { return lastOpenError_; }
+  const std::string& LastOpenError() const { return last_open_error_; }
 
  private:
-  std::string lastOpenError_;
+  std::string last_open_error_;
 };
 
 // Prints every broadcast message at or above the message threshold option

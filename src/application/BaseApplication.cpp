@@ -56,9 +56,9 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
                                  const std::wstring& helpFileName)
     : ApplicationModule(programName, instance),
       manuals_(new DocumentLibrary),
-      hostText_(hostText),
-      helpFileName_(helpFileName),
-      configFileName_(configFileName),
+      host_text_(hostText),
+      help_file_name_(helpFileName),
+      config_file_name_(configFileName),
       options_(SharedProgramOptions::Stored()) {
   program_name = programName;
   prefix = programPrefix;
@@ -144,7 +144,7 @@ wpath BaseApplication::ManualsPath() { return detail::ExecutableFolder() / "Manu
 wpath BaseApplication::ReportsPath() { return detail::ExecutableFolder() / "Reports"; }
 wpath BaseApplication::EnginePath() { return detail::ExecutableFolder() / "Engines"; }
 wpath BaseApplication::HelpFile() const {
-  return detail::ExecutableFolder() / "Help" / wstring_to_path(helpFileName_);
+  return detail::ExecutableFolder() / "Help" / wstring_to_path(help_file_name_);
 }
 bool BaseApplication::HasHelpFile() const { return fs::exists(HelpFile()); }
 
@@ -157,7 +157,7 @@ wpath BaseApplication::SectionsLibraryPath() { return InitialPath() / "Sections"
 wpath BaseApplication::InitialPath() { return detail::InitialFolder(); }
 
 wpath BaseApplication::ConfigFile() const {
-  return CommonAppDataPath() / wstring_to_path(configFileName_);
+  return CommonAppDataPath() / wstring_to_path(config_file_name_);
 }
 wpath BaseApplication::MRUFile() { return CommonAppDataPath() / "MRU.ini"; }
 bool BaseApplication::HasMRUFile() { return fs::exists(MRUFile()); }

@@ -43,7 +43,7 @@ boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path)
     BroadcastErrorMessage(
         LibraryText(1880, {{L"<Path/>", path_to_wstring(path)}, {L"<Reason/>", L""}}), true);
   }
-  if (opened && recordRecentProjects_) Recent().Add(path);
+  if (opened && record_recent_projects_) Recent().Add(path);
   return document_;
 }
 
@@ -83,7 +83,7 @@ void BaseApplication::SaveDocument() const {
 void BaseApplication::SaveDocumentAs(const wpath& path) const {
   if (!document_) throw NoDocumentError(L"BaseApplication::SaveDocumentAs");
   document_->SaveAs(path);
-  if (recordRecentProjects_) Recent().Add(path);
+  if (record_recent_projects_) Recent().Add(path);
 }
 
 void BaseApplication::BackupDocument() const {

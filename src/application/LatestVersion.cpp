@@ -105,19 +105,19 @@ std::wstring detail::DownloadErrorText(int code, const std::string& url) {
                             {L"<URL/>", string_to_wstring(url)}});
 }
 
-LatestVersion::LatestVersion(const std::string& url) : url_(url), productVersion_(0) {
+LatestVersion::LatestVersion(const std::string& url) : url_(url), product_version_(0) {
   const int code = ReadData();
   if (code != 0) BroadcastErrorMessage(DownloadErrorText(code), true);
 }
 
 LatestVersion::LatestVersion(const std::string& url, const LatestVersionOptions& options)
-    : url_(url), productVersion_(0), options_(options) {
+    : url_(url), product_version_(0), options_(options) {
   const int code = ReadData();
   if (code != 0) BroadcastErrorMessage(DownloadErrorText(code), true);
 }
 
 int LatestVersion::ReadData() {
-  productVersion_ = 0;  // until this download gives a readable version
+  product_version_ = 0;  // until this download gives a readable version
   std::string body;
   CURLcode result = CURLE_FAILED_INIT;
   curl_global_init(CURL_GLOBAL_ALL);
@@ -128,12 +128,12 @@ int LatestVersion::ReadData() {
   }
   curl_global_cleanup();
   if (result != CURLE_OK) return static_cast<int>(result);
-  productVersion_ = detail::LatestVersionInBody(body);
+  product_version_ = detail::LatestVersionInBody(body);
   return 0;
 }
 
 std::wstring LatestVersion::ProductVersionAsText() const {
-  return detail::VersionText(productVersion_);
+  return detail::VersionText(product_version_);
 }
 
 std::wstring LatestVersion::DownloadErrorText(int code) const {

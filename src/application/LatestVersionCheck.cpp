@@ -78,7 +78,7 @@ void LatestVersionCheck::Start(const std::string& url, const LatestVersionOption
   url_ = url;
   state_ = State::Running;
   result_ = 0;
-  productVersion_ = 0;
+  product_version_ = 0;
 }
 
 bool LatestVersionCheck::Poll() {
@@ -107,7 +107,7 @@ bool LatestVersionCheck::Poll() {
   transfer_.reset();
   state_ = State::Finished;
   result_ = result;
-  productVersion_ = result == CURLE_OK ? detail::LatestVersionInBody(body) : 0;
+  product_version_ = result == CURLE_OK ? detail::LatestVersionInBody(body) : 0;
 
   // A listener may destroy or restart this check: the broadcasts use copies.
   const std::wstring error = ErrorText();
@@ -124,7 +124,7 @@ void LatestVersionCheck::Cancel() {
 }
 
 std::wstring LatestVersionCheck::ProductVersionAsText() const {
-  return detail::VersionText(productVersion_);
+  return detail::VersionText(product_version_);
 }
 
 std::wstring LatestVersionCheck::ErrorText() const {

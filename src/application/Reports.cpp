@@ -92,7 +92,7 @@ wpath BaseApplication::GenerateHTMLReport(const wpath& xml, const wpath& xsl) co
   if (fs::exists(html)) fs::remove(html);
   if (XSLTEngine() == MSXML) return CallMSXMLEngine(xml, xsl, html);
   const detail::ReportEngine* engine = detail::FindReportEngine(XSLTEngine());
-  return engine ? detail::RunReportEngine(*engine, EnginePath(), xml, xsl, html, reportEngine_)
+  return engine ? detail::RunReportEngine(*engine, EnginePath(), xml, xsl, html, report_engine_)
                 : wpath();
 }
 
@@ -139,15 +139,15 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
 wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
                                         const wpath& html) const {
   return detail::RunReportEngine(*detail::FindReportEngine(AltovaXML), EnginePath(), xml, xsl,
-                                 html, reportEngine_);
+                                 html, report_engine_);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
   return detail::RunReportEngine(*detail::FindReportEngine(XSLTProc), EnginePath(), xml, xsl,
-                                 html, reportEngine_);
+                                 html, report_engine_);
 }
 
-int BaseApplication::WaitForReportEngine() const { return reportEngine_.Wait(); }
+int BaseApplication::WaitForReportEngine() const { return report_engine_.Wait(); }
 
 }  // namespace Orvanta

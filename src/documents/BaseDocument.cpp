@@ -61,18 +61,18 @@ void TellObservers(const std::vector<detail::DocumentObserver*>& observers, Tell
 class Batch {
  public:
   Batch(const std::vector<detail::DocumentObserver*>& observers, unsigned int textId)
-      : observers_(observers), textId_(textId) {
+      : observers_(observers), text_id_(textId) {
     TellObservers(observers_, [](detail::DocumentObserver& o) { o.BatchBegins(); });
   }
   ~Batch() {
-    TellObservers(observers_, [this](detail::DocumentObserver& o) { o.BatchEnds(textId_); });
+    TellObservers(observers_, [this](detail::DocumentObserver& o) { o.BatchEnds(text_id_); });
   }
   Batch(const Batch&) = delete;
   Batch& operator=(const Batch&) = delete;
 
  private:
   const std::vector<detail::DocumentObserver*>& observers_;
-  unsigned int textId_;
+  unsigned int text_id_;
 };
 
 // While it lives, the document's content is being replaced wholesale.
@@ -124,9 +124,9 @@ void BaseDocument::Connections::OnItemChanged(Signals::ConstItemPtr item) {
 BaseDocument::BaseDocument(bool notification)
     : notification_(notification),
       connections_(new Connections(this)),
-      useSI_(true),
+      use_si_(true),
       changed_(false),
-      printFlags_(kPrintFlags, true),
+      print_flags_(kPrintFlags, true),
       names_(new detail::ItemNameIndex) {
   if (notification_) BroadcastInformationMessage(LibraryText(1949), false);
 }
@@ -134,9 +134,9 @@ BaseDocument::BaseDocument(bool notification)
 BaseDocument::BaseDocument(const wpath& path, bool notification)
     : notification_(notification),
       path_(path),
-      useSI_(true),
+      use_si_(true),
       changed_(false),
-      printFlags_(kPrintFlags, true) {
+      print_flags_(kPrintFlags, true) {
   if (path_.empty()) throw NoPathError();
   connections_.reset(new Connections(this));
   names_.reset(new detail::ItemNameIndex);
@@ -150,10 +150,10 @@ BaseDocument::BaseDocument(const BaseDocument& other)
       notification_(other.notification_),
       connections_(new Connections(this)),
       path_(other.path_),
-      useSI_(other.useSI_),
+      use_si_(other.use_si_),
       changed_(other.changed_),
       items_(other.items_),
-      printFlags_(other.printFlags_),
+      print_flags_(other.print_flags_),
       names_(new detail::ItemNameIndex) {
   for (const ItemPtr& item : items_) names_->Add(item);
 }
@@ -216,16 +216,16 @@ bool BaseDocument::SetNotify(bool notification) {
 }
 
 void BaseDocument::SetPrintFlag(unsigned int i, bool value) {
-  printFlags_.at(i) = value;
+  print_flags_.at(i) = value;
   HasChanged(true);
 }
 void BaseDocument::FlipPrintFlag(unsigned int i) { SetPrintFlag(i, !PrintFlag(i)); }
 void BaseDocument::SetAllPrintFlags() {
-  printFlags_.assign(kPrintFlags, true);
+  print_flags_.assign(kPrintFlags, true);
   HasChanged(true);
 }
 void BaseDocument::ClearAllPrintFlags() {
-  printFlags_.assign(kPrintFlags, false);
+  print_flags_.assign(kPrintFlags, false);
   HasChanged(true);
 }
 
@@ -466,10 +466,10 @@ void BaseDocument::Swap(BaseDocument& other) {
   ++other.revision_;
   std::swap(notification_, other.notification_);
   path_.swap(other.path_);
-  std::swap(useSI_, other.useSI_);
+  std::swap(use_si_, other.use_si_);
   std::swap(changed_, other.changed_);
   items_.swap(other.items_);
-  printFlags_.swap(other.printFlags_);
+  print_flags_.swap(other.print_flags_);
   names_.swap(other.names_);  // the indexes go with their items
 }
 

@@ -165,7 +165,7 @@ class GroupRecord final : public Record {
     if (text_.empty()) text_ = text;
   }
   void NameBatch(unsigned int textId) {
-    if (text_.empty()) batchText_ = textId;
+    if (text_.empty()) batch_text_ = textId;
   }
   bool HasOwnText() const { return !text_.empty(); }
 
@@ -177,8 +177,8 @@ class GroupRecord final : public Record {
   }
   std::wstring Text() const override {
     if (!text_.empty() || records_.empty()) return text_;
-    if (records_.size() > 1 && batchText_ != 0)
-      return Fill(batchText_, {{L"<Number/>", std::to_wstring(records_.size())}});
+    if (records_.size() > 1 && batch_text_ != 0)
+      return Fill(batch_text_, {{L"<Number/>", std::to_wstring(records_.size())}});
     return records_.front()->Text();
   }
 
@@ -188,7 +188,7 @@ class GroupRecord final : public Record {
   void Replay(HistoryRecorder& recorder, Effects& effects, bool redo);
 
   std::wstring text_;           // empty: from the records
-  unsigned int batchText_ = 0;  // a batch's text for several records
+  unsigned int batch_text_ = 0;  // a batch's text for several records
   std::vector<Step> records_;
 };
 
@@ -584,7 +584,7 @@ class OrderRecord final : public Record {
  public:
   OrderRecord(const std::vector<ItemPtr>& before, const std::vector<ItemPtr>& after,
               unsigned int textId)
-      : before_(before), after_(after), textId_(textId) {}
+      : before_(before), after_(after), text_id_(textId) {}
 
   void Undo(HistoryRecorder& recorder, Effects& effects) override {
     recorder.SetContent(before_);
@@ -592,30 +592,30 @@ class OrderRecord final : public Record {
   }
   void Redo(HistoryRecorder& recorder, Effects& effects) override {
     recorder.SetContent(after_);
-    effects.Broadcast(textId_);
+    effects.Broadcast(text_id_);
   }
   std::wstring Text() const override {
-    return Orvanta::LibraryText(textId_ == 1974 ? kSortByTypeText : kSortByNameText);
+    return Orvanta::LibraryText(text_id_ == 1974 ? kSortByTypeText : kSortByNameText);
   }
 
  private:
   std::vector<ItemPtr> before_, after_;
-  unsigned int textId_;
+  unsigned int text_id_;
 };
 
 // A held item's new name.
 class RenameRecord final : public Record {
  public:
   RenameRecord(const ItemPtr& item, const std::wstring& oldName)
-      : item_(item), oldName_(oldName), newName_(item->Name()) {}
+      : item_(item), old_name_(oldName), new_name_(item->Name()) {}
 
-  void Undo(HistoryRecorder&, Effects&) override { item_->Rename(oldName_); }
-  void Redo(HistoryRecorder&, Effects&) override { item_->Rename(newName_); }
-  std::wstring Text() const override { return Named(kRenameText, oldName_); }
+  void Undo(HistoryRecorder&, Effects&) override { item_->Rename(old_name_); }
+  void Redo(HistoryRecorder&, Effects&) override { item_->Rename(new_name_); }
+  std::wstring Text() const override { return Named(kRenameText, old_name_); }
 
  private:
   ItemPtr item_;
-  std::wstring oldName_, newName_;
+  std::wstring old_name_, new_name_;
 };
 
 // EditHistory::Change: the item's state before and after.

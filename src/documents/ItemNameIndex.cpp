@@ -30,8 +30,8 @@ unsigned int FirstFree(const Families& families, const std::wstring& base) {
 
 ItemNameIndex::ItemNameIndex()
     : generated_(L"<Name/> <Number/>"),
-      copyFirst_(LibraryText(1929)),
-      copyNumbered_(LibraryText(1930)) {}
+      copy_first_(LibraryText(1929)),
+      copy_numbered_(LibraryText(1930)) {}
 
 ItemNameIndex::~ItemNameIndex() { Clear(); }
 
@@ -48,22 +48,22 @@ void ItemNameIndex::Remove(const ItemPtr& item) {
 }
 
 void ItemNameIndex::Clear() {
-  for (const auto& entry : byName_)
+  for (const auto& entry : by_name_)
     for (const ItemPtr& item : entry.second) item->Unwatch(this);
-  byName_.clear();
+  by_name_.clear();
   held_.clear();
-  generatedNumbers_.clear();
-  copyNumbers_.clear();
+  generated_numbers_.clear();
+  copy_numbers_.clear();
 }
 
 const std::vector<ItemPtr>* ItemNameIndex::Named(const std::wstring& name) const {
-  const auto found = byName_.find(name);
-  return found == byName_.end() ? nullptr : &found->second;
+  const auto found = by_name_.find(name);
+  return found == by_name_.end() ? nullptr : &found->second;
 }
 
 std::wstring ItemNameIndex::FirstFreeGeneratedName(const Item& item) const {
   const std::wstring stem = item.DefaultName();
-  if (generated_.Reverses(stem)) return item.GenerateName(FirstFree(generatedNumbers_, stem));
+  if (generated_.Reverses(stem)) return item.GenerateName(FirstFree(generated_numbers_, stem));
   // A stem holding "<Number/>": its names are not followed; every number is tried.
   unsigned int n = 1;
   std::wstring name = item.GenerateName(n);
@@ -72,12 +72,12 @@ std::wstring ItemNameIndex::FirstFreeGeneratedName(const Item& item) const {
 }
 
 std::wstring ItemNameIndex::CopyName(const std::wstring& base, unsigned int counter) const {
-  return counter == 1 ? copyFirst_.Format(base, 1) : copyNumbered_.Format(base, counter);
+  return counter == 1 ? copy_first_.Format(base, 1) : copy_numbered_.Format(base, counter);
 }
 
 std::wstring ItemNameIndex::FirstFreeCopyName(const std::wstring& base) const {
-  if (copyFirst_.Reverses(base) && copyNumbered_.Reverses(base))
-    return CopyName(base, FirstFree(copyNumbers_, base));
+  if (copy_first_.Reverses(base) && copy_numbered_.Reverses(base))
+    return CopyName(base, FirstFree(copy_numbers_, base));
   // A base holding "<Number/>": the counter fills the base's own placeholder
   // (placeholders are filled first occurrence first), and such copy names are
   // not followed; every counter is tried.
@@ -90,8 +90,8 @@ std::wstring ItemNameIndex::FirstFreeCopyName(const std::wstring& base) const {
 void ItemNameIndex::NameChanged(const NameInterface& named, const std::wstring& oldName) {
   // Only items are watched, and Item derives from NameInterface.
   const Item* item = static_cast<const Item*>(&named);
-  const auto entry = byName_.find(oldName);
-  if (entry == byName_.end()) return;
+  const auto entry = by_name_.find(oldName);
+  if (entry == by_name_.end()) return;
   const auto found = std::find_if(entry->second.begin(), entry->second.end(),
                                   [item](const ItemPtr& p) { return p.get() == item; });
   if (found == entry->second.end()) return;
@@ -101,20 +101,20 @@ void ItemNameIndex::NameChanged(const NameInterface& named, const std::wstring& 
 }
 
 void ItemNameIndex::Index(const ItemPtr& item, const std::wstring& name) {
-  std::vector<ItemPtr>& items = byName_[name];
+  std::vector<ItemPtr>& items = by_name_[name];
   items.push_back(item);
   if (items.size() == 1) Follow(name, true);
 }
 
 void ItemNameIndex::Unindex(const Item* item, const std::wstring& name) {
-  const auto entry = byName_.find(name);
-  if (entry == byName_.end()) return;
+  const auto entry = by_name_.find(name);
+  if (entry == by_name_.end()) return;
   std::vector<ItemPtr>& items = entry->second;
   items.erase(std::remove_if(items.begin(), items.end(),
                              [item](const ItemPtr& p) { return p.get() == item; }),
               items.end());
   if (items.empty()) {
-    byName_.erase(entry);
+    by_name_.erase(entry);
     Follow(name, false);
   }
 }
@@ -126,10 +126,10 @@ void ItemNameIndex::Follow(const std::wstring& name, bool used) {
   std::wstring base;
   unsigned int number = 0;
   if (generated_.Parse(name, base, number) && number >= 1)
-    Mark(generatedNumbers_, base, number, used);
-  if (copyFirst_.Parse(name, base, number)) Mark(copyNumbers_, base, 1, used);
-  if (copyNumbered_.Parse(name, base, number) && number >= 2)
-    Mark(copyNumbers_, base, number, used);
+    Mark(generated_numbers_, base, number, used);
+  if (copy_first_.Parse(name, base, number)) Mark(copy_numbers_, base, 1, used);
+  if (copy_numbered_.Parse(name, base, number) && number >= 2)
+    Mark(copy_numbers_, base, number, used);
 }
 
 }  // namespace detail

@@ -30,7 +30,7 @@ class ItemNameIndex final : public NameInterface::Watcher {
   void Clear();
 
   bool Holds(const Item* item) const { return held_.count(item) != 0; }
-  bool IsUsed(const std::wstring& name) const { return byName_.count(name) != 0; }
+  bool IsUsed(const std::wstring& name) const { return by_name_.count(name) != 0; }
   // The items named `name`, in no particular order; null when there is none.
   const std::vector<ItemPtr>* Named(const std::wstring& name) const;
 
@@ -52,12 +52,12 @@ class ItemNameIndex final : public NameInterface::Watcher {
   void Follow(const std::wstring& name, bool used);
   std::wstring CopyName(const std::wstring& base, unsigned int counter) const;
 
-  std::unordered_map<std::wstring, std::vector<ItemPtr>> byName_;
+  std::unordered_map<std::wstring, std::vector<ItemPtr>> by_name_;
   std::unordered_set<const Item*> held_;
   // "<stem> <n>" as Item::GenerateName writes it (for every stem that Reverses),
   // "<Name/> - Copy" and "<Name/> - Copy (<Number/>)".
-  NumberedNameFormat generated_, copyFirst_, copyNumbered_;
-  Families generatedNumbers_, copyNumbers_;
+  NumberedNameFormat generated_, copy_first_, copy_numbered_;
+  Families generated_numbers_, copy_numbers_;
 };
 
 }  // namespace detail

@@ -19,13 +19,13 @@ bool EndsWith(const std::wstring& text, const std::wstring& end) {
 }  // namespace
 
 NumberedNameFormat::NumberedNameFormat(const std::wstring& text)
-    : text_(text), hasNumber_(false), parses_(false), piecesHoldBracket_(false) {
+    : text_(text), has_number_(false), parses_(false), pieces_hold_bracket_(false) {
   const std::size_t name = text.find(kName);
   if (name == std::wstring::npos) return;
   const std::size_t number = text.find(kNumber);
-  hasNumber_ = number != std::wstring::npos;
+  has_number_ = number != std::wstring::npos;
   before_ = text.substr(0, name);
-  if (!hasNumber_) {
+  if (!has_number_) {
     after_ = text.substr(name + kName.size());
     parses_ = true;
     return;
@@ -37,20 +37,20 @@ NumberedNameFormat::NumberedNameFormat(const std::wstring& text)
   // would leave where it starts or ends in doubt.
   parses_ = !between_.empty() && !IsDigit(between_.back()) &&
             (after_.empty() || !IsDigit(after_.front()));
-  piecesHoldBracket_ =
+  pieces_hold_bracket_ =
       before_.find(L'<') != std::wstring::npos || between_.find(L'<') != std::wstring::npos;
 }
 
 std::wstring NumberedNameFormat::Format(const std::wstring& name, unsigned int number) const {
   std::wstring text = text_;
   ReplaceTag(text, kName, name);
-  if (hasNumber_) ReplaceTag(text, kNumber, std::to_wstring(number));
+  if (has_number_) ReplaceTag(text, kNumber, std::to_wstring(number));
   return text;
 }
 
 bool NumberedNameFormat::Reverses(const std::wstring& name) const {
   if (!parses_) return false;
-  if (!hasNumber_ || (!piecesHoldBracket_ && name.find(L'<') == std::wstring::npos)) return true;
+  if (!has_number_ || (!pieces_hold_bracket_ && name.find(L'<') == std::wstring::npos)) return true;
   // The template's own "<Number/>" must be the first one once the name is in.
   return (before_ + name + between_).find(kNumber) == std::wstring::npos;
 }
@@ -62,7 +62,7 @@ bool NumberedNameFormat::Parse(const std::wstring& text, std::wstring& name,
     return false;
   std::size_t nameEnd = text.size() - after_.size();
   unsigned int value = 0;
-  if (hasNumber_) {
+  if (has_number_) {
     // The digits before after_, as std::to_wstring writes them: no leading zero.
     const std::size_t digitsEnd = nameEnd;
     std::size_t digits = digitsEnd;

@@ -27,7 +27,7 @@ class Utf8Bridge : public std::wstreambuf {
   void Retarget(std::streambuf* target) {
     target_ = target;
     follow_ = nullptr;
-    pendingHigh_ = 0;
+    pending_high_ = 0;
   }
 
  protected:
@@ -54,9 +54,9 @@ class Utf8Bridge : public std::wstreambuf {
       char32_t c = static_cast<char32_t>(text[i]);
       if constexpr (utf16::kWideIsUtf16) {
         c &= 0xFFFF;
-        if (pendingHigh_ != 0) {
-          const char32_t high = pendingHigh_;
-          pendingHigh_ = 0;
+        if (pending_high_ != 0) {
+          const char32_t high = pending_high_;
+          pending_high_ = 0;
           if (utf16::IsLowSurrogate(c)) {
             utf8::Append(bytes, utf16::Combine(high, c));
             continue;
@@ -64,7 +64,7 @@ class Utf8Bridge : public std::wstreambuf {
           utf8::Append(bytes, utf8::kReplacement);
         }
         if (utf16::IsHighSurrogate(c)) {
-          pendingHigh_ = c;
+          pending_high_ = c;
           continue;
         }
       }
@@ -79,7 +79,7 @@ class Utf8Bridge : public std::wstreambuf {
 
   std::streambuf* target_ = nullptr;
   std::ostream* follow_ = nullptr;
-  char32_t pendingHigh_ = 0;
+  char32_t pending_high_ = 0;
 };
 
 }  // namespace detail

@@ -64,7 +64,7 @@ class TestApplication : public BaseApplication {
 class ApplicationTest : public ::testing::Test {
  protected:
   ApplicationTest() {
-    previousFolders_ = SetShellFolderHandler([this](int csidl, wpath& folder) -> long {
+    previous_folders_ = SetShellFolderHandler([this](int csidl, wpath& folder) -> long {
       if (!foldersExist) return -1;
       switch (csidl) {
         case ShellFolderCommonAppData: folder = dataFolder; return 0;
@@ -99,9 +99,9 @@ class ApplicationTest : public ::testing::Test {
     hub->DisconnectFromDocumentClosed(this, &ApplicationTest::OnClosed);
     hub->DisconnectFromDocumentSaved(this, &ApplicationTest::OnSaved);
     SetMessageBoxHandler(previous_);
-    SetShellFolderHandler(previousFolders_);
+    SetShellFolderHandler(previous_folders_);
     SetCommandLine({});
-    std::wclog.rdbuf(previousLog_);  // a program log stays open, in this folder
+    std::wclog.rdbuf(previous_log_);  // a program log stays open, in this folder
   }
 
   void OnMessage(boost::shared_ptr<Message> message, bool) {
@@ -126,8 +126,8 @@ class ApplicationTest : public ::testing::Test {
 
  private:
   MessageBoxHandler previous_;
-  ShellFolderHandler previousFolders_;
-  std::wstreambuf* const previousLog_ = std::wclog.rdbuf();
+  ShellFolderHandler previous_folders_;
+  std::wstreambuf* const previous_log_ = std::wclog.rdbuf();
 };
 
 }  // namespace testing

@@ -98,7 +98,7 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   static std::wstring ProgramName();
   static std::wstring Prefix();
   static boost::gregorian::date ReleaseDate();
-  const std::wstring& HostText() const { return hostText_; }
+  const std::wstring& HostText() const { return host_text_; }
 
   // Versions of the running executable (see SetProgramVersion); each throws
   // Error with text 1884 when there is none.
@@ -241,8 +241,8 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // (of a document made from the file, not the empty one left after a
   // failure) and SaveDocumentAs (once saved) put the path first in
   // RecentProjectList(). A list that cannot be written never makes them fail.
-  void SetRecordRecentProjects(bool record) { recordRecentProjects_ = record; }
-  bool RecordsRecentProjects() const { return recordRecentProjects_; }
+  void SetRecordRecentProjects(bool record) { record_recent_projects_ = record; }
+  bool RecordsRecentProjects() const { return record_recent_projects_; }
   // The list kept in MRUFile() (RecentProjects.hpp tells its format), read
   // when first asked for, at most MaxNumRecentProjects() long: a lower value
   // cuts the list, writing it, when the list is next asked for or added to.
@@ -317,13 +317,13 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
   boost::shared_ptr<BaseDocument> document_;
   boost::shared_ptr<DocumentLibrary> manuals_;
-  mutable StartedProgram reportEngine_;
-  std::wstring hostText_;
-  std::wstring helpFileName_;
-  std::wstring configFileName_;
+  mutable StartedProgram report_engine_;
+  std::wstring host_text_;
+  std::wstring help_file_name_;
+  std::wstring config_file_name_;
   // Every option, the class-wide ones through SharedProgramOptions' storage.
   detail::ProgramOptions options_;
-  bool recordRecentProjects_ = false;
+  bool record_recent_projects_ = false;
   mutable std::unique_ptr<RecentProjects> recent_;
 };
 

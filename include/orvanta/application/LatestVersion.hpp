@@ -60,9 +60,9 @@ class ORVANTA_API LatestVersion {
   int ReadData();
 
   std::string URL() const { return url_; }
-  std::string ProductName() const { return productName_; }
+  std::string ProductName() const { return product_name_; }
   // Major in the bits from 8 up, minor in bits 4 to 7, release in bits 0 to 3.
-  unsigned int ProductVersion() const { return productVersion_; }
+  unsigned int ProductVersion() const { return product_version_; }
   // "major.minor.release".
   std::wstring ProductVersionAsText() const;
 
@@ -72,8 +72,8 @@ class ORVANTA_API LatestVersion {
 
  private:
   std::string url_;
-  std::string productName_;
-  unsigned int productVersion_;
+  std::string product_name_;
+  unsigned int product_version_;
   LatestVersionOptions options_;
 };
 

@@ -79,7 +79,7 @@ class ORVANTA_API LatestVersionCheck {
   // on success; the packed version (0 after a failure); its text "5.2.3";
   // the text 2158 of a failure, empty after a success.
   int ResultCode() const { return result_; }
-  unsigned int ProductVersion() const { return productVersion_; }
+  unsigned int ProductVersion() const { return product_version_; }
   std::wstring ProductVersionAsText() const;
   std::wstring ErrorText() const;
 
@@ -89,7 +89,7 @@ class ORVANTA_API LatestVersionCheck {
   std::string url_;
   State state_ = State::Idle;
   int result_ = 0;
-  unsigned int productVersion_ = 0;
+  unsigned int product_version_ = 0;
 };
 
 }  // namespace Orvanta

@@ -132,8 +132,8 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   void Revert();
   // Raises DocumentSaved with this document (which a shared pointer must own).
   void SignalDocumentSaved() const;
-  bool UseSI() const { return useSI_; }
-  void UseSI(bool useSI) { useSI_ = useSI; }
+  bool UseSI() const { return use_si_; }
+  void UseSI(bool useSI) { use_si_ = useSI; }
   // Grows with every change of the content made through the document (its
   // item operations, sorts included, an undo or redo, a successful Revert,
   // Swap) and every time the changed flag is set; saving leaves it. Equal
@@ -174,7 +174,7 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   bool Notification() const { return notification_; }
   // Returns the previous setting, for the caller to restore.
   bool SetNotify(bool notification);
-  bool PrintFlag(unsigned int i) const { return printFlags_.at(i); }
+  bool PrintFlag(unsigned int i) const { return print_flags_.at(i); }
   void SetPrintFlag(unsigned int i, bool value);
   void FlipPrintFlag(unsigned int i);
   void SetAllPrintFlags();
@@ -233,10 +233,10 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   bool notification_;
   boost::shared_ptr<Connections> connections_;
   mutable wpath path_;
-  bool useSI_;
+  bool use_si_;
   mutable bool changed_;
   std::vector<ItemPtr> items_;
-  std::vector<bool> printFlags_;
+  std::vector<bool> print_flags_;
   std::unique_ptr<detail::ItemNameIndex> names_;
   // Attached edit history and recovery copy; they detach themselves.
   std::vector<detail::DocumentObserver*> observers_;

@@ -24,16 +24,16 @@ class ORVANTA_API ManufacturerInterface : public CopyAssignable<ManufacturerInte
 
   std::wstring Manufacturer() const { return manufacturer_; }
   void SetManufacturer(const std::wstring& manufacturer) { manufacturer_ = manufacturer; }
-  std::wstring PartNumber() const { return partNumber_; }
-  void SetPartNumber(const std::wstring& partNumber) { partNumber_ = partNumber; }
-  bool IsStandardProductionSize() const { return standardSize_; }
-  void SetStandardProductionSize(bool standard) { standardSize_ = standard; }
+  std::wstring PartNumber() const { return part_number_; }
+  void SetPartNumber(const std::wstring& partNumber) { part_number_ = partNumber; }
+  bool IsStandardProductionSize() const { return standard_size_; }
+  void SetStandardProductionSize(bool standard) { standard_size_ = standard; }
   void Swap(ManufacturerInterface& other) noexcept;
 
  private:
   std::wstring manufacturer_;
-  std::wstring partNumber_;
-  bool standardSize_;
+  std::wstring part_number_;
+  bool standard_size_;
 };
 
 }  // namespace Orvanta

@@ -45,9 +45,9 @@ class ORVANTA_API NumberedNameFormat {
   std::wstring text_;
   // The template around its first "<Name/>" and "<Number/>" (when it has one).
   std::wstring before_, between_, after_;
-  bool hasNumber_;
+  bool has_number_;
   bool parses_;
-  bool piecesHoldBracket_;  // whether before_ or between_ holds a '<'
+  bool pieces_hold_bracket_;  // whether before_ or between_ holds a '<'
 };
 
 }  // namespace detail
