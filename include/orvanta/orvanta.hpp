@@ -20,6 +20,7 @@
 #include "orvanta/platform/ModuleVersionInfo.hpp"
 #include "orvanta/platform/ProcessIdentity.hpp"
 #include "orvanta/platform/Resource.hpp"
+#include "orvanta/platform/SafeFileWriter.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
 #include "orvanta/platform/ShellOpen.hpp"
 #include "orvanta/platform/SoundPlayer.hpp"
