@@ -1,6 +1,7 @@
-// orvanta-first-host: the smallest complete host program. An item class, a
-// document class, an application class, and a main that creates two beams and
-// saves them. The README quotes this file; keep it short.
+// orvanta-first-host: the smallest complete host program: an item class, a
+// document class, an application class, and a main that opens the frame named
+// on its command line (or starts one), adds a beam and saves it. The README
+// quotes this file; keep it short.
 #include <boost/filesystem/operations.hpp>
 #include <boost/make_shared.hpp>
 #include <orvanta/orvanta.hpp>
