@@ -17,6 +17,7 @@
 // On POSIX the common application-data folder is $XDG_DATA_HOME (or
 // ~/.local/share) and the common documents folder $XDG_DOCUMENTS_DIR (or
 // ~/Documents), each followed by Orvanta / program name / product version.
+// internal/ApplicationFolders.hpp lists which file lives in which folder.
 #pragma once
 
 #include <memory>
@@ -113,6 +114,7 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // "2.1.3".
   static std::wstring FullReleaseVersion();
   static std::wstring ProductVersion();
+  // "Release|BCC|32-bit", the fixed text host programs of the family expect.
   static std::wstring DevelopmentInformation();
 
   // Folders and files. The common folders are created with every missing
@@ -156,9 +158,13 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
 
   // Program options.
   void ResetUserOptions();
-  // Reads ConfigFile(); true when read. Broadcasts a composite message of the
-  // outcome unless `silent`. Anything but a regular file (a folder, a FIFO,
-  // which is never waited for) is "not found" (text 2041).
+  // Reads ConfigFile() through XmlInputArchive; true when read. Broadcasts a
+  // composite message of the outcome unless `silent`: an information leaf on
+  // success; a warning, text 2041 "not found", for a missing file or anything
+  // but a regular file (a folder, a FIFO, which is never waited for); an
+  // error, text 2040, for a malformed, foreign or newer file (a ProgramOptions
+  // element above class version 3), which leaves the options read before the
+  // failure read and the others as they were.
   bool LoadUserOptions(bool silent);
   // Writes ConfigFile() through SafeFileWriter (the old file stays whole until
   // the new one is); false when it cannot be written (a full disk, a
@@ -179,7 +185,7 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   void SetXSLTEngine(XSLTEngineType value) { options_.xslt_engine = value; }
   const Extents& DrawingBoardExtents() const { return options_.drawing_extents; }
   // x and y from -width to +width, z from -height to +depth. Throws Error 2043,
-  // changing nothing, unless all three are greater than zero.
+  // changing nothing, unless all three are greater than zero (NaN is not).
   void SetDrawingBoardExtents(const Units::Length& depth, const Units::Length& height,
                               const Units::Length& width);
   bool AutoHidePanels() const { return options_.auto_hide_panels; }
@@ -223,8 +229,10 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   void SetDocument(boost::shared_ptr<BaseDocument> document) { document_ = document; }
   boost::shared_ptr<BaseDocument> NewDocument();
   // Throws Error 1956, changing nothing, when `path` does not exist. A
-  // document that fails to open ends as an error message (and, for standard
-  // exceptions, an empty new document); nothing else is thrown.
+  // document that fails to open ends as one error message, and nothing else
+  // is thrown: for a standard exception from MakeDocumentFromFile, its text,
+  // and the user is left with a new empty document (announced as opened);
+  // for any other exception, "Cannot open '<path>'. " and no fallback document.
   boost::shared_ptr<BaseDocument> OpenDocument(const wpath& path);
   // True when no document remains open. Asks before losing changes; the answer
   // Yes for a document never saved throws NoPathError (the caller then asks
@@ -261,12 +269,15 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // no page) for an unknown engine.
   wpath GenerateHTMLReport(const wpath& xml, const wpath& xsl) const;
   // A page whose script lets the browser's MSXML transform `xml` when shown,
-  // written in the ISO-8859-1 it declares (what Latin-1 lacks as &#N; in its
-  // text, as \uXXXX in its script).
+  // written through SafeFileWriter, in binary mode (the same bytes on every
+  // system), in the ISO-8859-1 it declares: what Latin-1 lacks becomes &#N; in
+  // its text and \uXXXX in its script's strings, where quotes, '<' and control
+  // characters are escaped too. Backslashes in the paths become '/'.
   wpath CallMSXMLEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
   // EnginePath() / "AltovaXML" (".exe" on Windows).
   wpath CallAltovaEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
-  // EnginePath() / "xsltproc" (".exe" on Windows).
+  // EnginePath() / "xsltproc" (".exe" on Windows); on Debian, a link to the
+  // xsltproc package's /usr/bin/xsltproc.
   wpath CallLibXSLTEngine(const wpath& xml, const wpath& xsl, const wpath& html) const;
 
   // Waits until the engine started by this application's last external-engine
@@ -297,14 +308,17 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // file stays open until the process ends. When the file cannot be opened,
   // reports "Could not open the error log" on the standard wide error stream
   // and leaves the standard log stream (and any log already open) as it was.
-  // The log is a regular file of its own (LogFileStream): a symbolic link at
-  // its name is refused and neither the link nor what it names is changed.
+  // The log is a regular file of its own (LogFileStream), written in UTF-8: a
+  // symbolic link at its name is refused as a file that cannot be opened, and
+  // neither the link nor what it names is changed (internal/ProgramLog.hpp).
   void CreateProgramLog(const wpath& file);
   // Writes the closing lines if a log is open; the log stays open, so that
-  // later output still lands in it (a second call writes them again).
+  // later output still lands in it (a second call writes them again). A host
+  // calls it before it exits.
   void CloseProgramLog();
-  // Starts another instance of the running program on `project`; reports the
-  // outcome as a message, never throws.
+  // Starts another instance of the running program on `project`, quoted
+  // (QuoteCommandLineArgument) so that it arrives as one argument whatever it
+  // holds; reports the outcome as a message, never throws.
   void RunApplication(const wpath& project) const;
 
  private:

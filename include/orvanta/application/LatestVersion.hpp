@@ -5,13 +5,19 @@
 //   latest.ProductVersionAsText();   // "5.2.3" for <product_version>1315</product_version>
 //
 // The download runs on the caller's thread, with libcurl's defaults (no
-// redirects, no time limit) unless given LatestVersionOptions. A failed download is broadcast as an error
-// message by the constructor. After a failed download, or when the file has
-// no readable <product_version> (missing tags, a number that is not decimal or
-// does not fit an unsigned int), the version is 0, shown as "0.0.0". A body
-// larger than 1 MiB (the file is a small XML text) stops the download with
-// libcurl's write error, 23, reported as any other download error; nothing
-// is thrown through libcurl.
+// redirects, no time limit) unless given LatestVersionOptions. A failed
+// download is broadcast as an error message by the constructor; for libcurl's
+// defaults a 404 page is a completed download, which gives version 0 and no
+// error message.
+//
+// The server is not trusted. Only the text between the first
+// <product_version> and the next </product_version> is read, as a plain
+// decimal number (blanks around it allowed; no sign, nothing else). After a
+// failed download, or when that text is missing or is anything else (a number
+// that does not fit an unsigned int included), the version is 0, shown as
+// "0.0.0". A body larger than 1 MiB (the file is a small XML text) stops the
+// download with libcurl's write error, 23, reported as any other download
+// error; nothing is thrown through libcurl.
 //
 // Limits are opt-in, through LatestVersionOptions:
 //

@@ -50,6 +50,8 @@ class ORVANTA_API Command : public BaseCloneable<Command>, public CopyAssignable
   };
 
   explicit Command(bool asynchronous);
+  // Copies the status, the counters and the log (shared with `other`, not
+  // copied); the copy connects to the signals on its own.
   Command(const Command& other);
   // Copies every field but the connections, which stay with this command.
   Command& operator=(const Command& other);

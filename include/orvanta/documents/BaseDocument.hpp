@@ -12,10 +12,13 @@
 //   project->DuplicateItem(wall);                            // "Wall 1 - Copy"
 //
 // Name checks and lookups by name cost the same however many items there are;
-// they follow items renamed directly (Rename, UniqueRename, Swap) too. While
-// notification is off the document announces nothing and raises no signals,
-// but for the sorting messages. Every operation taking an item pointer throws
-// std::invalid_argument ("BaseDocument::<operation>") for a null pointer.
+// they follow items renamed directly (Rename, UniqueRename, Swap, assignment)
+// too, and a name given up is free again at once. The next free generated name
+// ("Layer 7") or copy name ("A - Copy (3)") is found from the numbers in use,
+// without trying every number again. While notification is off the document
+// announces nothing and raises no signals, but for the sorting messages. Every
+// operation taking an item pointer throws std::invalid_argument
+// ("BaseDocument::<operation>") for a null pointer.
 //
 // An EditHistory (EditHistory.hpp) or a RecoveryCopy (RecoveryCopy.hpp)
 // attached to a document hears each of its operations; without them the
@@ -91,8 +94,11 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   virtual ~BaseDocument();
 
   // Loads the content from `path`. Throws whatever the host's format throws.
+  // The file may be damaged or hostile: read it through InputFile (a regular
+  // file only, FileStream.hpp) and, for XML, XmlInputArchive.
   virtual void ReadFrom(const wpath& path) = 0;
-  // Writes the whole content to `path`.
+  // Writes the whole content to `path`, through SafeFileWriter
+  // (SafeFileWriter.hpp), so that a failure never leaves a damaged file.
   virtual void WriteTo(const wpath& path) const = 0;
   // Completes a read; nothing in the base.
   virtual void FinalizeRead();
@@ -145,10 +151,12 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
   bool HasItems() const { return !items_.empty(); }
   std::size_t NumItems() const { return items_.size(); }
   const std::vector<ItemPtr>& Items() const { return items_; }
-  // Assigns the item pointers, in order, over the first elements of `out`,
-  // which must hold at least NumItems() elements.
+  // Assigns the item pointers, in order, over the first elements of `out`.
+  // Throws std::invalid_argument ("BaseDocument::CopyItems"), changing
+  // nothing, when `out` holds fewer than NumItems() elements.
   void CopyItems(std::vector<ItemPtr>& out) const;
-  // The first item so named, or null.
+  // The first item so named, in document order (renames can make two items
+  // share a name), or null.
   ItemPtr FindItem(const std::wstring& name);
   boost::shared_ptr<const Item> FindItem(const std::wstring& name) const;
   // The first item, in document order, for which predicate(item) holds
@@ -182,8 +190,9 @@ class ORVANTA_API BaseDocument : public boost::enable_shared_from_this<BaseDocum
 
   // Items.
 
-  // Appends `item`; false when this very item is already held. Throws
-  // NameInUseError when its name is taken.
+  // Appends `item`; true when added. The name is checked first: its being
+  // taken throws NameInUseError, so adding an item the document already holds
+  // throws too (its own name is in use).
   bool AddItem(ItemPtr item);
   // A clone of `prototype` under a free generated name, announced and added.
   ItemPtr Create(boost::shared_ptr<const Item> prototype);

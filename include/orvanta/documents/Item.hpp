@@ -12,6 +12,10 @@
 //   Orvanta::ItemPtr beam(new Beam);   // items always live in shared pointers
 //   beam->GenerateName(3);             // "Beam 3"
 //   beam->SignalItemChanged();         // ItemChanged on the signal hub
+//
+// A host item class implements exactly Clone(), Type(), NameStem() and
+// Picture(int). Interfaces whose operations the library never calls are not
+// declared, so there is nothing else to override.
 #pragma once
 
 #include <string>

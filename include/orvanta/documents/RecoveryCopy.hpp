@@ -25,6 +25,9 @@
 //   destruction of the document or of this object, or Remove().
 // A run that ends normally leaves nothing, then; a run that dies leaves its
 // copies and their records. The library starts no thread and no timer.
+// The copy follows the document's Revision(): a host that changes what only it
+// knows calls NotifyHasChanged() (or raises ItemChanged), as it does for
+// saving.
 //
 // Record format (UTF-8 text, one "key value" a line after the first line
 // "Orvanta recovery record 1"; backslash, line feed and carriage return in a

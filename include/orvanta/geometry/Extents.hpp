@@ -12,8 +12,10 @@
 //   archive << boost::serialization::make_nvp("extents", box);
 //
 // Every range is ordered whenever it is set through the members here (an
-// archive is loaded as it was written). In an archive the ranges are the
-// elements x_extents, y_extents and z_extents, each with minimum and maximum.
+// archive is loaded as it was written). In an archive (Boost's defaults) the
+// ranges are the elements x_extents, y_extents and z_extents, each with
+// minimum and maximum. Its arithmetic allocates nothing; where a minimum or
+// maximum meets equal values (+=), the left operand is kept, with its label.
 #pragma once
 
 #include <boost/serialization/access.hpp>

@@ -6,6 +6,7 @@
 //   p.Offset(Units::Length(1.0), Units::Length(1.0));               // p is (2 m, 3 m)
 //
 // Comparisons are those of the quantities: exact, on the values, labels ignored.
+// Its arithmetic allocates nothing.
 #pragma once
 
 #include "orvanta/platform/Export.hpp"

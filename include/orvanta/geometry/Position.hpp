@@ -7,6 +7,7 @@
 //   q == Position(Units::Length(1.0), Units::Length(2.0), Units::Length(2.0));   // true
 //
 // Comparisons are those of the quantities: exact, on the values, labels ignored.
+// Its arithmetic allocates nothing.
 #pragma once
 
 #include "orvanta/platform/Export.hpp"

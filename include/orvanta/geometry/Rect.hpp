@@ -11,7 +11,9 @@
 //
 // Nothing reorders the sides except Normalize(): a rectangle with right < left
 // or bottom < top is kept as it is, and is empty. Comparisons are those of
-// the quantities (exact, labels ignored).
+// the quantities (exact, labels ignored). Its arithmetic allocates nothing.
+// Where a minimum or maximum meets equal values (& and |), the left operand's
+// side is kept, with its label.
 #pragma once
 
 #include "orvanta/geometry/Point.hpp"

@@ -12,7 +12,9 @@
 namespace Orvanta {
 
 // Replaces the command line the library sees (element 0 is the program); by
-// default it sees the real one. An empty vector restores the real one.
+// default it sees the real one (on Linux read from /proc/self/cmdline, on
+// Windows GetCommandLineW split by the system). An empty vector restores the
+// real one.
 ORVANTA_API void SetCommandLine(const std::vector<std::wstring>& arguments);
 
 // The command line, element 0 being the program.

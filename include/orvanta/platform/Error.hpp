@@ -26,7 +26,7 @@ class ORVANTA_API Error : public std::exception {
   explicit Error(const std::string& text);
   ~Error() override;
 
-  // The text as UTF-8.
+  // The text as UTF-8; malformed wide text becomes U+FFFD (nothing throws).
   const char* what() const noexcept override;
   // The text as it was given and filled.
   const std::wstring& Text() const noexcept { return text_; }
@@ -40,8 +40,8 @@ class ORVANTA_API Error : public std::exception {
   std::string narrow_;
 };
 
-// An inconsistency inside the library; the text names the operation that found
-// it, for example L"Module::LoadStringW".
+// An inconsistency inside the library; the text, kept unchanged, names the
+// operation that found it, for example L"Module::LoadStringW".
 class ORVANTA_API InternalError : public Error {
  public:
   explicit InternalError(const std::wstring& text);

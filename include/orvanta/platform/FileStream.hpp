@@ -81,7 +81,8 @@ class FileBuffer;
 }
 
 // A binary input stream on a regular file. Anything else (a folder, a FIFO,
-// a device) is refused without waiting for it, as is a file that cannot be
+// a device) is refused without waiting for it (on POSIX it is opened with
+// O_NONBLOCK and checked before it is read), as is a file that cannot be
 // opened; the stream is then failed and Error() tells why. Symbolic links are
 // followed. The stream can seek and tell its position.
 class ORVANTA_API InputFile : public std::istream {
@@ -107,9 +108,9 @@ class ORVANTA_API InputFile : public std::istream {
 // A wide text file written as UTF-8 while the program runs, such as a log.
 // open() creates the file, or opens it to add to it (std::ios::app in `mode`)
 // or to replace its content (otherwise). Only a regular file of its own is
-// opened: a symbolic link at that name is refused (nothing is created or
-// changed through it), and so is anything but a regular file, without
-// waiting for it. The stream is failed and is_open() false when it did not
+// opened: a symbolic link at that name is refused (O_NOFOLLOW on POSIX:
+// nothing is created or changed through it), and so is anything but a
+// regular file, without waiting for it. The stream is failed and is_open() false when it did not
 // open. Its buffer may be given to another stream (std::wclog); it stays
 // valid until the stream is destroyed (writing nothing while it is closed).
 class ORVANTA_API LogFileStream : public std::wostream {

@@ -13,6 +13,10 @@
 // its tag left in the text, so a tag that occurs twice is given twice, and a
 // value that holds a tag filled later is filled by that later fill.
 // Error::Replace and ReplaceTag follow the same rule (FillTag).
+//
+// Texts 1500 to 1503 (the home page, the help pages, the sales and support
+// sentences) use the reserved orvanta.example domain until the product has a
+// real site.
 #pragma once
 
 #include <initializer_list>

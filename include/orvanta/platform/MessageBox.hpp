@@ -32,11 +32,12 @@ typedef std::function<int(const std::wstring& text, const std::wstring& caption,
     MessageBoxHandler;
 
 // Every question and warning box of the library goes through the handler;
-// returns the previous one. An empty handler restores the default: on a
-// terminal it asks there, otherwise it answers Cancel where Cancel is offered,
-// else No (Ok for a plain box) and writes the question to the standard wide
-// error stream. Not synchronised: set handlers from the thread that uses the
-// library.
+// returns the previous one. An empty handler restores the default: when
+// standard input and standard error are both terminals it asks there;
+// otherwise it answers Cancel where Cancel is offered, else No (Ok for a plain
+// box), and writes the question and that answer to standard error. On Windows
+// the default is MessageBoxW, owned by the active window. Not synchronised:
+// set handlers from the thread that uses the library.
 ORVANTA_API MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);
 
 // Shows a box through the current handler and returns its answer (a

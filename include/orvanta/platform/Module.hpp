@@ -45,8 +45,9 @@ class ORVANTA_API Module {
 // Loads the module `name` (or, if the process already has it, raises its
 // reference count) and returns its handle; nullptr when it cannot be found.
 // The library's own module name, "Orvanta.dll", always names the module that
-// holds the library, whatever its file is called on this system. Balance each
-// call with FreeModule.
+// holds the library, whatever its file is called on this system (the shared
+// object, or the executable in a static build). Balance each call with
+// FreeModule.
 ORVANTA_API HINSTANCE LoadModule(const wchar_t* name);
 // The name is in parentheses because <windows.h> defines FreeModule(h) as a
 // macro for FreeLibrary(h), which does the same there.

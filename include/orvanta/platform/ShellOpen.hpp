@@ -5,13 +5,17 @@
 //                                  engines, 0);
 //   if (code <= 32) ...  // one of the ShellOpenError codes
 //
-// A file that may be run as a program (on POSIX: one with an execute
-// permission bit and no document extension such as .pdf, .htm, .html, .xml,
-// .txt, .chm or .hlp) is started with the parameter text split as
-// SplitCommandLine does, in `directory` (the caller's when empty). Any other
-// file is a document, opened by the system's opener (on POSIX the xdg-open
-// found on PATH) when the verb is "open" or empty. The call returns once the
-// program has been started; it never waits for it to end and leaves no zombie.
+// A file is a program or a document by what it is, as on Windows. On POSIX a
+// file with a document extension (.pdf, .htm, .html, .xml, .txt, .chm, .hlp
+// and the like, in any letter case) is always a document, whatever its
+// permission bits, so that an executable "manual" never runs; a file with an
+// execute permission bit and no such extension is a program; any other file
+// is a document. A program is started with the parameter text split as
+// SplitCommandLine does, in `directory` (the caller's when empty). A document
+// is opened by the system's opener (on POSIX the xdg-open found on PATH) when
+// the verb is "open" or empty. The call returns once the program has been
+// started; it never waits for it to end, and on POSIX the program is detached
+// (a double fork), so that it never becomes a zombie of the caller.
 // QuoteCommandLineArgument (CommandLine.hpp) writes a path into the text.
 #pragma once
 
@@ -60,7 +64,10 @@ long StartProgram(const wpath& program, const std::vector<std::wstring>& argumen
 }  // namespace detail
 
 // A program started by StartProgram, whose end its starter may wait for.
-// Destroying it does not wait: the program runs on, and leaves no zombie.
+// Destroying it does not wait: the program runs on, and leaves no zombie. On
+// POSIX a watcher process between the double fork's two halves waits for the
+// program and writes its exit code into a pipe; it holds none of the caller's
+// files.
 class ORVANTA_API StartedProgram {
  public:
   StartedProgram() = default;

@@ -8,8 +8,12 @@
 // Text and names follow two rules, on purpose:
 //
 // - Text (messages, labels, item names, anything shown to a user) must be
-//   Unicode. string_to_wstring and wstring_to_string never throw on bad input
-//   and never read past it: each malformed sequence (a stray continuation
+//   Unicode, and narrow text is UTF-8 on every system: text from outside
+//   (files, servers, archives) is taken as UTF-8. The conversion is the
+//   library's own on every system (on Windows too, rather than the system's
+//   code-page conversion), so malformed input gives the same result
+//   everywhere. string_to_wstring and wstring_to_string never throw on bad
+//   input and never read past it: each malformed sequence (a stray continuation
 //   byte, a truncated or overlong sequence, an encoded surrogate, a value
 //   above U+10FFFF, an unpaired surrogate on the wide side) becomes one U+FFFD
 //   REPLACEMENT CHARACTER, and the conversion goes on.
@@ -26,7 +30,11 @@
 //       wstring_to_path(path_to_wstring(p)) == p
 //   for every path p. Shown to a user (through wstring_to_string), such a
 //   code point becomes U+FFFD like any other malformed text. On Windows a
-//   path's wide form is its own UTF-16, unchanged both ways.
+//   path's wide form is its own UTF-16, unchanged both ways. Loading the
+//   library changes nothing of the path library's conversion: a host that
+//   builds paths from wide text should use these functions too (or set up
+//   that conversion itself). Open files by path through Orvanta::ifstream,
+//   ofstream and wofstream (FileStream.hpp), never by a narrow name.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 //   Units::SecondMomentOfArea i = b * d * d * d / 12.0;  // label "m^4"
 //   double in_cm4 = (i / Units::cm4).value();
 //   b + Units::Force(1.0);                               // does not compile
+//   b < Units::Force(1.0);                               // nor does this
 //
 // The label never takes part in arithmetic or comparison: a result carries its
 // left operand's label, and a product or quotient of two quantities (or a
@@ -14,6 +15,13 @@
 // exact IEEE comparisons of the values. A quantity is 16 bytes, and copying it
 // or computing with it allocates nothing unless its label came from a stream,
 // an archive or the (value, label) constructor (and then it only counts).
+//
+// In Boost text and XML archives the value is written as text with 17
+// significant digits and read back exactly, and in narrow archives the label
+// is UTF-8; neither depends on the C locale. A malformed value throws
+// boost::archive::archive_exception (input_stream_error). Load XML archives
+// from files you did not write through XmlInputArchive / XmlWideInputArchive
+// (frame/XmlInputArchive.hpp), which are safe on hostile input.
 #pragma once
 
 #include <istream>

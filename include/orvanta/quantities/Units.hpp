@@ -89,8 +89,9 @@ ORVANTA_API void SplitNumberAndLabel(const std::wstring& text, double& number,
 
 }  // namespace detail
 
-// Reads a value typed in one of Q's units: a number, optional blanks, then the
-// label of one of Q's named constants ("300 mm", "2.5kN", "45\u00b0"). Returns
+// Reads a value typed in one of Q's units: a finite decimal number (blanks
+// around the whole text allowed), optional blanks, then the label of one of
+// Q's named constants ("300 mm", "2.5kN", "45\u00b0"). Returns
 // Quantity(number, unit), in base units with the base label. When two
 // constants share a label the first one wins. Any other text throws
 // std::invalid_argument whose text names Units::Parse and quotes the input.

@@ -5,6 +5,24 @@
 //
 //   wpath data = detail::CommonProgramFolder(L"Sections", ShellFolderCommonAppData, 1988);
 //   // ~/.local/share/Orvanta/Sections/1.0.0 on POSIX, created if missing
+//
+// Where a program's files live (<program> is the name given to the
+// application's constructor, <version> the product version of
+// SetProgramVersion; POSIX folders as ShellFolders.hpp gives them):
+// - common application data, CommonAppDataPath(): <shell folder 35> /
+//   Orvanta / <program> / <version>, on POSIX $XDG_DATA_HOME/Orvanta/... or
+//   ~/.local/share/Orvanta/...; it holds the options file (ConfigFile()), the
+//   recent-projects list (MRUFile(), "MRU.ini"), the report XML ("Report.xml")
+//   and page ("Report.html"), the program log, "Materials", "Sections", "Temp"
+//   and the recovery copies ("Recovery");
+// - common documents, CommonDocumentsPath(): <shell folder 46> / Orvanta /
+//   <program> / <version>, on POSIX $XDG_DOCUMENTS_DIR/Orvanta/... or
+//   ~/Documents/Orvanta/...; it holds "Tutorials";
+// - beside the host executable (ExecutableFolder()): "Projects", "Templates",
+//   "Manuals", "Reports", "Engines" (the report engines) and "Help" (the help
+//   file);
+// - in the folder current when first asked (InitialFolder()): the
+//   "Materials" and "Sections" libraries.
 #pragma once
 
 #include <string>

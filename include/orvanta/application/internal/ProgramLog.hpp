@@ -1,5 +1,7 @@
 // The program log: a file into which the standard wide log stream (std::wclog)
-// writes once it is open, each run framed by a start and a stop line.
+// writes once it is open, each run framed by a start and a stop line. The file
+// is UTF-8, written in binary mode: the same bytes, with "\n" line ends, on
+// every system.
 // Internal to the application layer: BaseApplication's CreateProgramLog and
 // CloseProgramLog are its public face, on the process's log. Exported for the
 // library's own tests only.
@@ -34,14 +36,16 @@ class ORVANTA_API ProgramLog {
   // writes into it until the process ends, static destructors included.
   static ProgramLog& Process();
 
-  // Opens `file` (a read-only one is made writable first), adding to it when
+  // Opens `file` (a read-only log of an earlier run is made writable first,
+  // when it is a file itself: never through a link), adding to it when
   // `append` or replacing its content otherwise, sends std::wclog into it and
   // writes a line of 44 hyphens and "Application started at: <Time/>" (text
   // 2046). The file is a regular file of its own (LogFileStream): a symbolic
   // link at its name is refused and nothing is changed through it. When the
   // file cannot be opened, writes "Could not open the error log" (text 2045)
   // on std::wcerr and changes nothing else: std::wclog and a file already
-  // open stay as they were.
+  // open stay as they were. The new file is opened before the old one is let
+  // go of.
   void Open(const wpath& file, bool append);
   // Writes "Application stopped at: <Time/>" (text 2047) and the line of
   // hyphens if a file is open. The file stays open, so that later output

@@ -41,14 +41,18 @@ class ORVANTA_API ProgramOptions {
 
   // The options file: one ProgramOptions element of class version 3, without
   // an archive header, holding the nineteen options as elements named after
-  // them, in the order they are declared here. Throws what the archive
-  // throws.
+  // them, in the order they are declared here. `out` should be binary, so
+  // that the file has the same bytes, with "\n" line ends, on every system
+  // (BaseApplication writes it through SafeFileWriter). Throws what the
+  // archive throws.
   void Write(std::ostream& out) const;
-  // Reads an options file. Each option takes its value as soon as it is read,
-  // so a file that fails part way (malformed, an element missing, a class
-  // version above 3; the archive's exceptions) leaves the options read
-  // before the failure read. A file of class version 1 or 2 has no
-  // clear_messages_on_doc_closed, which then keeps its value.
+  // Reads an options file through XmlInputArchive, which is safe on a damaged
+  // or edited file. Each option takes its value as soon as it is read, so a
+  // file that fails part way (malformed, an element missing; the archive's
+  // exceptions) leaves the options read before the failure read and the rest
+  // as they were. A class version above 3 is refused here, before any option
+  // is read (the archive itself would accept it). A file of class version 1
+  // or 2 has no clear_messages_on_doc_closed, which then keeps its value.
   void Read(std::istream& in);
 
   bool internal_browser;

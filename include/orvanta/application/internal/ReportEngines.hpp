@@ -7,6 +7,9 @@
 //   const detail::ReportEngine* engine = detail::FindReportEngine(2);  // xsltproc
 //   detail::EngineCommand command = detail::MakeEngineCommand(*engine, xml, xsl, html);
 //   // command.text: -novalid -o "<html>" "<xsl>" "<xml>"
+//
+// The report file and its stylesheet are the host's: the library only quotes
+// their paths for the engine and never reads or interprets them.
 #pragma once
 
 #include <string>
