@@ -11,7 +11,7 @@
 
 #include "Project.hpp"
 #include "PropertiesCommand.hpp"
-#include "SectionItems.hpp"
+#include "Section.hpp"
 #include "TemporaryFolder.hpp"
 #include "UnitSystem.hpp"
 
@@ -212,8 +212,6 @@ TEST_F(SectionsProject, SectionsRefuseBadDimensionsWithoutChanging) {
   EXPECT_EQ(rectangle->Dimensions()[1], Mm(500));
   EXPECT_THROW(MakeSection(L"Hexagon", {Mm(1)}), std::invalid_argument);
   EXPECT_THROW(MakeSection(L"Circle", {Units::Length(std::nan(""))}), std::invalid_argument);
-  EXPECT_EQ(SectionTypeFor("square"), L"Square");
-  EXPECT_EQ(SectionTypeFor("Square"), L"");
 }
 
 TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {

@@ -1,52 +1,45 @@
-// The command line: its options, and the subcommands run on one session.
+// The subcommands of orvanta-sections, run on one application, and the
+// message board that prints what the library and the program broadcast.
 #pragma once
-
-#include <map>
-#include <memory>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 #include <boost/shared_ptr.hpp>
 
+#include <orvanta/messages/Message.hpp>
+
+#include "Arguments.hpp"
 #include "SectionsApplication.hpp"
-#include "UnitSystem.hpp"
 
 namespace Sections {
 
-// Wrong use of the command line: exit code 2.
-class UsageError : public std::runtime_error {
+// Prints every broadcast message at or above the message threshold option on
+// standard output as "[timestamp] Severity: text", the branches of a
+// composite message indented under it. It connects to the hub's Broadcast
+// signal while it lives, as every listener must.
+class TerminalBoard {
  public:
-  using std::runtime_error::runtime_error;
+  TerminalBoard();
+  ~TerminalBoard();
+  TerminalBoard(const TerminalBoard&) = delete;
+  TerminalBoard& operator=(const TerminalBoard&) = delete;
+
+  void OnMessage(boost::shared_ptr<Orvanta::Message> message, bool flag);
+
+ private:
+  void Print(const Orvanta::Message& message, unsigned int depth) const;
 };
-
-struct Arguments {
-  std::string command;
-  std::vector<std::string> positional;
-  std::map<std::string, std::string> values;  // --breadth, --by, ...
-  std::vector<std::string> settings;          // every --set
-  std::string project = "sections.xml";
-  std::string units = "si";
-  bool yes = false;
-  bool no = false;
-  bool help = false;
-  bool log = false;
-  bool noSplash = false;
-};
-
-// Throws UsageError for an option it does not know or one without its value.
-Arguments ParseArguments(const std::vector<std::string>& arguments);
-
-// The help of the program (empty command) or of one subcommand.
-std::string HelpText(const std::string& command);
 
 // Runs whole command lines on one application.
 class Session {
  public:
-  explicit Session(const Arguments& first);
+  // The application: -log, or the demo, keeps a program log for this run
+  // whatever the options say.
+  Session(boost::shared_ptr<SectionsApplication> app, const Arguments& first);
   ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
-  // Runs one subcommand; returns the exit code. Errors are thrown.
+  // Runs one subcommand; returns the exit code. Errors are thrown:
+  // UsageError for wrong use, std::exception for everything else.
   int Run(const Arguments& arguments);
 
  private:
@@ -60,16 +53,17 @@ class Session {
   int Options(const Arguments& arguments);
   int Recent(const Arguments& arguments);
   int CheckVersion(const Arguments& arguments);
-  int Demo(const Arguments& arguments);
+  int Demo(const Arguments& arguments);  // Demo.cpp
 
-  // Opens the project file unless it is already the current document.
+  // Opens the project file unless it is already the current document; throws
+  // when it does not exist or is no project.
   boost::shared_ptr<Project> OpenProject(const Arguments& arguments);
   // Saves a changed project; with --yes or --no the close question decides.
   void Finish(const Arguments& arguments);
   // The section named by the one positional argument.
   boost::shared_ptr<SectionItem> NamedSection(const Arguments& arguments);
 
-  std::unique_ptr<MessageBoard> board_;
+  TerminalBoard board_;
   boost::shared_ptr<SectionsApplication> app_;
 };
 

@@ -1,122 +1,75 @@
-// The cross-sections a project holds: one item class for each of the
-// library's section shapes.
+// The cross-sections a project holds. Every section is an item of one class
+// template over the library's four section shapes (Section.cpp); the rest of
+// the program sees them through SectionItem, whose virtual operations say
+// what differs between shapes, so that nothing ever asks which shape it has.
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include <boost/shared_ptr.hpp>
+
+#include <orvanta/documents/EditHistory.hpp>
 #include <orvanta/documents/Item.hpp>
-#include <orvanta/geometry/Circle.hpp>
-#include <orvanta/geometry/Rectangle.hpp>
-#include <orvanta/geometry/Square.hpp>
-#include <orvanta/geometry/Strip.hpp>
+#include <orvanta/geometry/Shape.hpp>
+#include <orvanta/quantities/Units.hpp>
 
 namespace Sections {
 
 namespace Units = Orvanta::Units;
 
+// How a section is drawn: its outline, and the size of its drawing. A strip
+// has no depth; it is drawn open at the bottom, one and a half widths deep.
+struct Outline {
+  enum Kind { Rectangle, Circle, Strip };
+  Kind kind = Rectangle;
+  Units::Length width;
+  Units::Length height;
+};
+
 class SectionItem : public Orvanta::Item {
  public:
   SectionItem* Clone() const override = 0;
+  // The library's information bitmap, or its warning bitmap when the section
+  // has Warnings(): the list of sections shows which ones to look at again.
   Orvanta::BitmapResource Picture(int selector) const override;
 
-  // The section's shape, whose properties the program reports.
+  // The shape, whose properties the program computes.
   virtual const Orvanta::Shape& GetShape() const = 0;
   // The names of the dimensions ("breadth", "depth"), in the order of
-  // Dimensions(); each is also the option that sets it on the command line.
+  // Dimensions(); the command line's options have the same names.
   virtual std::vector<std::string> DimensionNames() const = 0;
   virtual std::vector<Units::Length> Dimensions() const = 0;
   // Sets every dimension, in the order of DimensionNames(). Throws
   // std::invalid_argument, changing nothing, for the wrong count or for a
   // dimension the shape refuses.
-  void SetDimensions(const std::vector<Units::Length>& dimensions);
+  virtual void SetDimensions(const std::vector<Units::Length>& dimensions) = 0;
+  // SetDimensions as one step of `history` ("Change dimensions of 'Circle
+  // 1'"), announced with ItemChanged; throws as SetDimensions does, leaving
+  // the history as it was. The section must be owned by a shared pointer.
+  virtual void EditDimensions(Orvanta::EditHistory& history,
+                              const std::vector<Units::Length>& dimensions) = 0;
+  // What deserves a second look, one sentence each: here, a dimension under
+  // 5 mm (a unit typed wrongly?); each shape adds its own.
+  virtual std::vector<std::wstring> Warnings() const;
+  virtual Outline Drawing() const = 0;
 
  protected:
   SectionItem() = default;
   SectionItem(const SectionItem&) = default;
-  // Applies dimensions of the right count to a copy of the shape, then to
-  // this section.
-  virtual void ApplyDimensions(const std::vector<Units::Length>& dimensions) = 0;
+  SectionItem& operator=(const SectionItem&) = default;
 };
 
-class RectangleSection : public SectionItem {
- public:
-  RectangleSection();
-  RectangleSection* Clone() const override { return new RectangleSection(*this); }
-  std::wstring Type() const override { return L"Rectangle"; }
-  std::wstring NameStem() const override { return L"Rectangle"; }
-  const Orvanta::Shape& GetShape() const override { return shape_; }
-  std::vector<std::string> DimensionNames() const override { return {"breadth", "depth"}; }
-  std::vector<Units::Length> Dimensions() const override {
-    return {shape_.Breadth(), shape_.Depth()};
-  }
+// Slenderness (the longer side over the shorter) above which a rectangle is
+// questioned.
+constexpr double kSlenderLimit = 4.0;
 
- protected:
-  void ApplyDimensions(const std::vector<Units::Length>& dimensions) override;
-
- private:
-  Orvanta::Rectangle shape_;
-};
-
-class CircleSection : public SectionItem {
- public:
-  CircleSection();
-  CircleSection* Clone() const override { return new CircleSection(*this); }
-  std::wstring Type() const override { return L"Circle"; }
-  std::wstring NameStem() const override { return L"Circle"; }
-  const Orvanta::Shape& GetShape() const override { return shape_; }
-  std::vector<std::string> DimensionNames() const override { return {"diameter"}; }
-  std::vector<Units::Length> Dimensions() const override { return {shape_.Diameter()}; }
-
- protected:
-  void ApplyDimensions(const std::vector<Units::Length>& dimensions) override;
-
- private:
-  Orvanta::Circle shape_;
-};
-
-class SquareSection : public SectionItem {
- public:
-  SquareSection();
-  SquareSection* Clone() const override { return new SquareSection(*this); }
-  std::wstring Type() const override { return L"Square"; }
-  std::wstring NameStem() const override { return L"Square"; }
-  const Orvanta::Shape& GetShape() const override { return shape_; }
-  std::vector<std::string> DimensionNames() const override { return {"width"}; }
-  std::vector<Units::Length> Dimensions() const override { return {shape_.Width()}; }
-
- protected:
-  void ApplyDimensions(const std::vector<Units::Length>& dimensions) override;
-
- private:
-  Orvanta::Square shape_;
-};
-
-class StripSection : public SectionItem {
- public:
-  StripSection();
-  StripSection* Clone() const override { return new StripSection(*this); }
-  std::wstring Type() const override { return L"Strip"; }
-  std::wstring NameStem() const override { return L"Strip"; }
-  const Orvanta::Shape& GetShape() const override { return shape_; }
-  std::vector<std::string> DimensionNames() const override { return {"width"}; }
-  std::vector<Units::Length> Dimensions() const override { return {shape_.Width()}; }
-
- protected:
-  void ApplyDimensions(const std::vector<Units::Length>& dimensions) override;
-
- private:
-  Orvanta::Strip shape_;
-};
-
-// Registers one prototype of each section class in the item factory, under
-// its type; does nothing the second time.
+// Registers one prototype of each shape's section in the item factory under
+// its type (Rectangle, Circle, Square, Strip); does nothing the second time.
 void RegisterSectionPrototypes();
 
-// The factory id for a shape typed on the command line ("rectangle" gives
-// "Rectangle"); empty when there is none.
-std::wstring SectionTypeFor(const std::string& shape);
+// The factory ids of the sections, in the order menus list them.
+const std::vector<std::wstring>& SectionTypes();
 
 // A new section of factory id `type`, with the prototype's dimensions.
 // Throws std::invalid_argument for an unknown type.
