@@ -53,8 +53,8 @@ TEST(SectionsUnits, LengthsAreTypedInAnyUnitOrBareInTheSystemsUnit) {
   EXPECT_DOUBLE_EQ(si.ParseLength("--width", "2 ft").value(), 0.6096);
   EXPECT_DOUBLE_EQ(si.ParseLength("--width", ".5").value(), 0.0005);
 
-  for (const char* bad : {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999",
-                          "nan", "12 parsecs"})
+  for (const char* bad :
+       {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999", "nan", "12 parsecs"})
     EXPECT_THROW(si.ParseLength("--width", bad), std::invalid_argument) << bad;
   try {
     si.ParseLength("--depth", "300 kg");
@@ -155,7 +155,8 @@ TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   };
   boost::filesystem::permissions(file, boost::filesystem::owner_read);
   saveFails("read-only");
-  boost::filesystem::permissions(file, boost::filesystem::owner_read | boost::filesystem::owner_write);
+  boost::filesystem::permissions(file,
+                                 boost::filesystem::owner_read | boost::filesystem::owner_write);
   Sample()->SaveAs(folder_.Path() / "other.xml");  // another program's version
   saved = ReadFile(folder_.Path() / "other.xml");
   boost::filesystem::rename(folder_.Path() / "other.xml", file);
@@ -194,8 +195,8 @@ TEST_F(SectionsProject, LoadingTakesLinearTime) {
     for (int run = 0; run < 3; ++run) {
       const auto start = std::chrono::steady_clock::now();
       project->ReadFrom(file);
-      best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                                .count());
+      best = std::min(
+          best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     EXPECT_EQ(static_cast<std::size_t>(sections), project->NumItems());
     return best;

@@ -44,9 +44,8 @@ int Session::Demo(const Arguments& arguments) {
     words.push_back("--project");
     words.push_back(project);
     Arguments parsed = ParseArguments(words);
-    parsed.units = std::find(words.begin(), words.end(), "--units") == words.end()
-                       ? arguments.units
-                       : parsed.units;
+    parsed.units = std::find(words.begin(), words.end(), "--units") == words.end() ? arguments.units
+                                                                                   : parsed.units;
     Run(parsed);
   };
   const int threshold = Orvanta::BaseApplication::MessageThreshold();
@@ -84,11 +83,13 @@ int Session::Demo(const Arguments& arguments) {
     Orvanta::EditHistory history(*current);
     Orvanta::DocumentRecovery recovery(*app_);
     const auto rectangle = current->FindSection(L"Rectangle 1");
-    rectangle->EditDimensions(history, {Units::Length(250, Units::mm), Units::Length(600, Units::mm)});
+    rectangle->EditDimensions(history,
+                              {Units::Length(250, Units::mm), Units::Length(600, Units::mm)});
     current->DuplicateItem(rectangle);
     recovery.Autosave();  // as a host's timer would, every minute or so
-    std::cout << "Autosaved into " << Narrow(recovery.Folder()) << "; recoverable now: "
-              << recovery.Recoverable().size() << " (this run is alive)" << std::endl;
+    std::cout << "Autosaved into " << Narrow(recovery.Folder())
+              << "; recoverable now: " << recovery.Recoverable().size() << " (this run is alive)"
+              << std::endl;
     for (int i = 0; i < 2; ++i) {
       std::cout << Narrow(history.UndoText()) << std::endl;
       history.Undo();
@@ -127,6 +128,5 @@ int Session::Demo(const Arguments& arguments) {
             << "Program log: " << Narrow(app_->ProgramLogFile()) << std::endl;
   return 0;
 }
-
 
 }  // namespace Sections

@@ -63,7 +63,7 @@ TerminalBoard::TerminalBoard() {
 
 TerminalBoard::~TerminalBoard() {
   Orvanta::Signals::SignalManager::Instance()->DisconnectFromBroadcast(this,
-                                                                      &TerminalBoard::OnMessage);
+                                                                       &TerminalBoard::OnMessage);
 }
 
 void TerminalBoard::OnMessage(boost::shared_ptr<Orvanta::Message> message, bool) {
@@ -75,15 +75,13 @@ void TerminalBoard::Print(const Orvanta::Message& message, unsigned int depth) c
   if (static_cast<int>(message.Severity()) < Orvanta::BaseApplication::MessageThreshold()) return;
   // The severity's name: texts 1920 to 1923.
   std::wcout << std::wstring(2 * depth, L' ') << L'[' << message.ReadableTimestamp() << L"] "
-             << Orvanta::LibraryText(1920 + message.Severity()) << L": " << message.Text()
-             << L'\n';
+             << Orvanta::LibraryText(1920 + message.Severity()) << L": " << message.Text() << L'\n';
   if (const Orvanta::CompositeMessage* composite = message.GetComposite())
     for (const auto& child : composite->Children())
       if (child) Print(*child, depth + 1);
 }
 
-Session::Session(boost::shared_ptr<SectionsApplication> app, const Arguments& first)
-    : app_(app) {
+Session::Session(boost::shared_ptr<SectionsApplication> app, const Arguments& first) : app_(app) {
   if ((first.log || first.command == "demo") && !app_->IsProgramLogOpen())
     app_->CreateProgramLog(app_->ProgramLogFile());
   if (app_->ShowSplashScreen() && !first.noSplash)
@@ -142,7 +140,8 @@ boost::shared_ptr<Project> Session::OpenProject(const Arguments& arguments) {
   if (!app_->OpenDocumentError().empty())
     throw std::runtime_error(Narrow(app_->OpenDocumentError()));
   auto project = app_->CurrentProject();
-  if (!project) throw std::runtime_error("cannot open the project file '" + arguments.project + "'");
+  if (!project)
+    throw std::runtime_error("cannot open the project file '" + arguments.project + "'");
   return project;
 }
 
@@ -227,8 +226,8 @@ int Session::List(const Arguments& arguments) {
   }
   PropertiesCommand properties(project, units);
   properties.Rerun();
-  std::cout << sections.size() << " section(s), " << properties.NumberOfWarnings()
-            << " warning(s)" << std::endl;
+  std::cout << sections.size() << " section(s), " << properties.NumberOfWarnings() << " warning(s)"
+            << std::endl;
   return 0;
 }
 
@@ -271,7 +270,8 @@ int Session::Report(const Arguments& arguments) {
 int Session::Options(const Arguments& arguments) {
   for (const std::string& setting : arguments.settings) {
     const std::size_t equals = setting.find('=');
-    if (equals == std::string::npos) throw UsageError("--set takes name=value, not '" + setting + "'");
+    if (equals == std::string::npos)
+      throw UsageError("--set takes name=value, not '" + setting + "'");
     const std::string name = setting.substr(0, equals), value = setting.substr(equals + 1);
     if (name == "message_threshold")
       Orvanta::BaseApplication::SetMessageThreshold(ParseLevel(name, value, 3));
@@ -294,7 +294,8 @@ int Session::Options(const Arguments& arguments) {
   }
   if (!arguments.settings.empty()) {
     if (!app_->SaveUserOptions())
-      throw std::runtime_error("cannot write the options file '" + Narrow(app_->ConfigFile()) + "'");
+      throw std::runtime_error("cannot write the options file '" + Narrow(app_->ConfigFile()) +
+                               "'");
     app_->SignalProgramOptionsChanged();
   }
   const auto flag = [](bool value) { return value ? "true" : "false"; };

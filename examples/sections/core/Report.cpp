@@ -55,14 +55,28 @@ std::string XmlEscaped(const std::string& text) {
   std::string escaped;
   for (const char c : text) {
     switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
       // Kept as they are in attribute values (which would make them blanks).
-      case '\t': escaped += "&#9;"; break;
-      case '\n': escaped += "&#10;"; break;
-      case '\r': escaped += "&#13;"; break;
+      case '\t':
+        escaped += "&#9;";
+        break;
+      case '\n':
+        escaped += "&#10;";
+        break;
+      case '\r':
+        escaped += "&#13;";
+        break;
       default:
         // XML 1.0 has no way to write the other C0 controls.
         if (static_cast<unsigned char>(c) < 0x20)
@@ -112,8 +126,7 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
     out << "    <properties>\n";
     Property(out, "perimeter", "Perimeter", section.perimeter, units.LengthUnit());
     Property(out, "area", "Area", section.area, units.AreaUnit());
-    Property(out, "first-moment", "First moment of area", section.firstMoment,
-             units.VolumeUnit());
+    Property(out, "first-moment", "First moment of area", section.firstMoment, units.VolumeUnit());
     Property(out, "second-moment", "Second moment of area", section.secondMoment,
              units.SecondMomentUnit());
     Property(out, "polar-moment", "Polar moment of area", section.polarMoment,
@@ -149,8 +162,7 @@ Orvanta::wpath MakeHtmlReport(const SectionsApplication& app,
                  app.ReportsPath() / app.ReportStyleSheet());
   const Orvanta::wpath engine = app.EnginePath() / Orvanta::ExecutableFileName(L"xsltproc");
   if (app.XSLTEngine() == Orvanta::BaseApplication::XSLTProc && !fs::exists(engine))
-    throw std::runtime_error("the report engine is missing: there is no '" + Narrow(engine) +
-                             "'");
+    throw std::runtime_error("the report engine is missing: there is no '" + Narrow(engine) + "'");
   const Orvanta::wpath page = app.GenerateHTMLReport(xml);
   if (page.empty())
     throw std::runtime_error("the xslt_engine option names no engine this program can run");

@@ -123,8 +123,8 @@ class Section final : public SectionItem {
   void SetDimensions(const Lengths& dimensions) override {
     if (dimensions.size() != Traits::Names().size())
       throw std::invalid_argument("a " + Orvanta::wstring_to_string(Type()) + " has " +
-                                  std::to_string(Traits::Names().size()) +
-                                  " dimension(s), not " + std::to_string(dimensions.size()));
+                                  std::to_string(Traits::Names().size()) + " dimension(s), not " +
+                                  std::to_string(dimensions.size()));
     S shape = shape_;  // all or nothing
     Traits::Set(shape, dimensions);
     shape_ = shape;
@@ -154,8 +154,7 @@ class Section final : public SectionItem {
 }  // namespace
 
 Orvanta::BitmapResource SectionItem::Picture(int) const {
-  return Orvanta::BitmapResource(Warnings().empty() ? 1568 : 1569,
-                                 Orvanta::OrvantaDLL::Instance());
+  return Orvanta::BitmapResource(Warnings().empty() ? 1568 : 1569, Orvanta::OrvantaDLL::Instance());
 }
 
 std::vector<std::wstring> SectionItem::Warnings() const {
@@ -194,8 +193,7 @@ boost::shared_ptr<SectionItem> NewSection(const std::wstring& type) {
   try {
     item = Orvanta::ItemFactory::Instance().Create(type);
   } catch (const std::exception&) {
-    throw std::invalid_argument("unknown section type '" + Orvanta::wstring_to_string(type) +
-                                "'");
+    throw std::invalid_argument("unknown section type '" + Orvanta::wstring_to_string(type) + "'");
   }
   const auto section = boost::dynamic_pointer_cast<SectionItem>(item);
   if (!section)

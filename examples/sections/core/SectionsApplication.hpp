@@ -27,7 +27,8 @@ class SectionsApplication : public Orvanta::BaseApplication {
   // Throws std::runtime_error for a file that is no project (Project's
   // constructor); OpenDocument then leaves an empty project, and says why in
   // OpenDocumentError().
-  boost::shared_ptr<Orvanta::BaseDocument> MakeDocumentFromFile(const Orvanta::wpath& path) override;
+  boost::shared_ptr<Orvanta::BaseDocument> MakeDocumentFromFile(
+      const Orvanta::wpath& path) override;
 
   // The limits of the latest-version check: it gives up after 10 seconds,
   // and sooner on a connection that does not answer.
