@@ -76,8 +76,9 @@ Orvanta::MessageBoxHandler MessageBoxesOf(QWidget* parent) {
       case QMessageBox::Ok:
         return static_cast<int>(Orvanta::AnswerOk);
       default:  // Cancel, or the box closed
-        return static_cast<int>((style & 0x0Fu) == Orvanta::MessageBoxYesNo ? Orvanta::AnswerNo
-                                                                             : Orvanta::AnswerCancel);
+        return static_cast<int>((style & 0x0Fu) == Orvanta::MessageBoxYesNo
+                                    ? Orvanta::AnswerNo
+                                    : Orvanta::AnswerCancel);
     }
   };
 }
@@ -167,8 +168,8 @@ void TaggedTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const QPointF origin(option.rect.left() + 4,
                        option.rect.center().y() + (metrics.ascent() - metrics.descent()) / 2);
   painter->save();
-  painter->setPen(option.palette.color(option.state & QStyle::State_Selected ? QPalette::HighlightedText
-                                                                           : QPalette::Text));
+  painter->setPen(option.palette.color(
+      option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
   PainterText(text, painter, origin, option.font).Draw();
   painter->restore();
 }
