@@ -167,19 +167,6 @@ TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   EXPECT_NE(ReadFile(file), saved);
 }
 
-TEST_F(SectionsProject, SavingOntoAFolderLeavesNoTemporaryFile) {
-  auto project = Sample();
-  const Orvanta::wpath file = folder_.Path() / "p.xml", folder = folder_.Path() / "f.xml";
-  project->SaveAs(file);
-  boost::filesystem::create_directories(folder / "inside");
-  EXPECT_ANY_THROW(project->SaveAs(folder));
-  EXPECT_ANY_THROW(project->SaveCopyAs(folder));
-  EXPECT_EQ(project->Path(), file);
-  EXPECT_TRUE(boost::filesystem::is_directory(folder / "inside"));
-  EXPECT_EQ(2, std::distance(boost::filesystem::directory_iterator(folder_.Path()),
-                             boost::filesystem::directory_iterator()));  // p.xml, f.xml
-}
-
 // Loading takes time in proportion to the sections: eight times the sections
 // take about eight times as long (a check of each name against every other
 // took sixty-four).
