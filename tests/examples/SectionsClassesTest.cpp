@@ -9,9 +9,14 @@
 
 #include <boost/make_shared.hpp>
 
+#include <orvanta/platform/MessageBox.hpp>
+#include <orvanta/platform/ModuleVersionInfo.hpp>
+
+#include "EnvironmentGuard.hpp"
 #include "Project.hpp"
 #include "PropertiesCommand.hpp"
 #include "Section.hpp"
+#include "SectionsApplication.hpp"
 #include "TemporaryFolder.hpp"
 #include "UnitSystem.hpp"
 
@@ -228,6 +233,42 @@ TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
   EXPECT_TRUE(command.IsOutofDate());
   command.Rerun();
   EXPECT_EQ(command.NumberOfWarnings(), 3u);
+}
+
+// What the application tells its host: whether the options were read at
+// start (so that its own defaults are set, not saved, on a first run), and why
+// opening a file fell back to an empty project (which a host that saves
+// without asking must not take for the file).
+TEST_F(SectionsProject, ApplicationTellsAFirstRunAndAFailedOpening) {
+  Orvanta::testing::EnvironmentGuard environment;
+  environment.Set("XDG_DATA_HOME", (folder_.Path() / "data").string());
+  Orvanta::SetProgramVersion(1, 0, 0, 1, L"1.0.0");
+  {
+    SectionsApplication first;
+    EXPECT_FALSE(first.LoadedUserOptionsAtStart());
+    EXPECT_EQ(first.XSLTEngine(), Orvanta::BaseApplication::XSLTProc);
+    EXPECT_FALSE(boost::filesystem::exists(first.ConfigFile()));
+    first.SetXSLTEngine(Orvanta::BaseApplication::MSXML);
+    ASSERT_TRUE(first.SaveUserOptions());
+  }
+  SectionsApplication app;
+  EXPECT_TRUE(app.LoadedUserOptionsAtStart());
+  EXPECT_EQ(app.XSLTEngine(), Orvanta::BaseApplication::MSXML);  // the user's, kept
+
+  const Orvanta::wpath good = folder_.Path() / "good.xml";
+  Sample()->SaveAs(good);
+  app.OpenDocument(folder_.Write("bad.xml", "<not a project"));
+  EXPECT_NE(app.OpenDocumentError().find(L"bad.xml"), std::wstring::npos)
+      << app.OpenDocumentError();
+  ASSERT_TRUE(app.CurrentProject());
+  EXPECT_EQ(app.CurrentProject()->NumItems(), 0u);
+  // The empty project has no file: closing it asks, and is answered No.
+  const auto previous = Orvanta::SetMessageBoxHandler(
+      [](const std::wstring&, const std::wstring&, unsigned int) { return Orvanta::AnswerNo; });
+  app.OpenDocument(good);
+  Orvanta::SetMessageBoxHandler(previous);
+  EXPECT_TRUE(app.OpenDocumentError().empty());
+  EXPECT_EQ(app.CurrentProject()->NumItems(), 4u);
 }
 
 }  // namespace
