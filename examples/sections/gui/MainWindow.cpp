@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QFileDialog>
@@ -22,7 +21,6 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTreeWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <boost/date_time/posix_time/posix_time.hpp>
@@ -35,6 +33,8 @@
 #include <orvanta/platform/Error.hpp>
 #include <orvanta/platform/LibraryText.hpp>
 #include <orvanta/platform/MessageBox.hpp>
+#include <orvanta/platform/ShellOpen.hpp>
+#include <orvanta/platform/SystemError.hpp>
 #include <orvanta/platform/TextConversion.hpp>
 
 #include "PropertiesCommand.hpp"
@@ -212,9 +212,17 @@ MainWindow::MainWindow(boost::shared_ptr<SectionsApplication> app) : app_(app) {
   canvas_ = new SectionCanvas(this);
   canvas_->setObjectName("canvas");
 
+  units_chooser_ = new QComboBox;
+  units_chooser_->setObjectName("units");
+  for (const Units::Length& unit : Units::Catalogue<Units::Length>())
+    units_chooser_->addItem(Q(unit.Units()));
+  units_chooser_->setCurrentText(Q(units_.LengthUnit().Units()));
+  connect(units_chooser_, &QComboBox::currentTextChanged, this,
+          [this](const QString& label) { UseUnits(label.toStdString()); });
   auto* side = new QWidget;
   auto* sideLayout = new QVBoxLayout(side);
   sideLayout->addWidget(sections_, 1);
+  sideLayout->addWidget(units_chooser_);
   sideLayout->addWidget(editor_);
   sideLayout->addWidget(properties_, 2);
   properties_->setMinimumHeight(250);
@@ -228,6 +236,11 @@ MainWindow::MainWindow(boost::shared_ptr<SectionsApplication> app) : app_(app) {
   board_->setObjectName("board");
   board_->setHeaderLabels({tr("Time"), tr("Message")});
   board_->setColumnWidth(0, 170);
+  connect(board_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* row) {
+    const auto found = messages_.find(row);
+    if (found != messages_.end()) found->second->MarkAsRead();
+    row->setFont(1, board_->font());
+  });
   auto* dock = new QDockWidget(tr("Messages"), this);
   dock->setObjectName("messages");
   dock->setWidget(board_);
@@ -270,8 +283,16 @@ void MainWindow::MakeMenus() {
     const QString name = AskFileName(true);
     if (!name.isEmpty()) SaveProjectAs(name);
   });
-  file->addSeparator();
-  file->addAction(tr("&Report"), this, [this] { Report(); });
+  file->addAction(tr("Save a &Copy As..."), this, [this] {
+    const QString name = AskFileName(true);
+    if (!name.isEmpty()) Guarded([&] { CurrentProject()->SaveCopyAs(PathOf(name)); });
+  });
+  file->addAction(tr("Re&vert"), this, [this] {
+    if (!app_->HasDocumentPath()) return;
+    Guarded([&] { CurrentProject()->Revert(); });
+    Attach();  // the steps no longer describe the content
+  });
+  file->addAction(tr("&Close"), QKeySequence::Close, this, [this] { NewProject(); });
   file->addSeparator();
   file->addAction(tr("E&xit"), QKeySequence::Quit, this, [this] { close(); });
 
@@ -284,15 +305,24 @@ void MainWindow::MakeMenus() {
     add->addAction(Q(type), this, [this, type] { AddSection(type); });
   edit->addAction(tr("&Duplicate"), this, [this] { DuplicateSelected(); });
   edit->addAction(tr("&Remove"), this, [this] { RemoveSelected(); });
+  edit->addSeparator();
+  edit->addAction(tr("Sort by &name"), this, [this] {
+    CurrentProject()->SortItemsByName();
+    Refresh();
+  });
+  edit->addAction(tr("Sort by &type"), this, [this] {
+    CurrentProject()->SortItemsByType();
+    Refresh();
+  });
 
   QMenu* tools = menuBar()->addMenu(tr("&Tools"));
   tools->addAction(tr("&Calculate"), this, [this] { Calculate(); });
-  QAction* imperial = tools->addAction(tr("&Imperial units"));
-  imperial->setCheckable(true);
-  connect(imperial, &QAction::toggled, this, [this](bool on) { UseUnits(on ? "imperial" : "si"); });
+  tools->addAction(tr("&Report"), this, [this] { Report(); });
   tools->addAction(tr("&Options..."), this, [this] { ShowOptions(); });
 
   QMenu* help = menuBar()->addMenu(tr("&Help"));
+  help->addAction(tr("&User manual"), this, [this] { app_->OpenUserManual(); });
+  help->addAction(tr("&Reference manual"), this, [this] { app_->OpenReferenceManual(); });
   help->addAction(tr("Check for the &latest version"), this, [this] { CheckLatestVersion(); });
   help->addAction(tr("&About"), this, [this] {
     Orvanta::ShowMessageBox(
@@ -441,9 +471,21 @@ void MainWindow::Redo() {
   Refresh();
 }
 
-void MainWindow::UseUnits(const std::string& name) {
-  units_ = UnitSystem::Named(name);
+void MainWindow::UseUnits(const std::string& label) {
+  for (const Units::Length& unit : Units::Catalogue<Units::Length>())
+    if (Orvanta::wstring_to_string(unit.Units()) == label) units_ = UnitSystem::ForLength(unit);
+  const QSignalBlocker block(units_chooser_);
+  units_chooser_->setCurrentText(Q(units_.LengthUnit().Units()));
   ShowSelected();
+}
+
+template <class Function>
+void MainWindow::Guarded(Function&& action) {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    Orvanta::BroadcastErrorMessage(Orvanta::string_to_wstring(error.what()), true);
+  }
 }
 
 void MainWindow::OnKey(boost::shared_ptr<Orvanta::KeyboardPress> press) {
@@ -530,7 +572,8 @@ void MainWindow::Report() {
   if (!project) return;
   try {
     const Orvanta::wpath page = MakeHtmlReport(*app_, project, units_);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(FileName(page)));
+    if (Orvanta::ShellOpen(L"open", page, L"", page.parent_path(), 5) <= 32)
+      Orvanta::BroadcastErrorMessage(Orvanta::LastErrorAsText(), true);
   } catch (const std::exception& error) {
     Orvanta::BroadcastErrorMessage(Orvanta::string_to_wstring(error.what()), true);
   }
@@ -600,11 +643,16 @@ void MainWindow::CheckLatestVersion() {
 void MainWindow::OnMessage(boost::shared_ptr<Orvanta::Message> message, bool) {
   if (!message || static_cast<int>(message->Severity()) < app_->MessageThreshold()) return;
   AddToBoard(*message, nullptr);
+  messages_[board_->topLevelItem(board_->topLevelItemCount() - 1)] = message;
   board_->scrollToBottom();
 }
 
 void MainWindow::AddToBoard(const Orvanta::Message& message, QTreeWidgetItem* parent) {
   auto* row = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(board_);
+  // Unread messages in bold until the user clicks them.
+  QFont font = board_->font();
+  font.setBold(!message.Read());
+  row->setFont(1, font);
   row->setIcon(0, QIcon(PixmapOf(message.Bitmap())));
   row->setText(0, Q(message.ReadableTimestamp()));
   row->setText(1, Q(message.Text()));

@@ -3,6 +3,7 @@
 // board, with the menus of a document program.
 #pragma once
 
+#include <map>
 #include <memory>
 
 #include <boost/shared_ptr.hpp>
@@ -96,7 +97,9 @@ class MainWindow : public QMainWindow {
   void AddSection(const std::wstring& type);
   void Undo();
   void Redo();
-  void UseUnits(const std::string& name);
+  // Shows lengths in the catalogue's unit of that label ("mm", "in"), and the
+  // other quantities in the units nearest its powers.
+  void UseUnits(const std::string& label);
   // Runs the calculation of every section, its log on the board.
   void Calculate();
 
@@ -125,6 +128,9 @@ class MainWindow : public QMainWindow {
   void ShowOptions();
   void FillRecentMenu();
   QString AskFileName(bool save);
+  // Runs `action`; an exception becomes an error message on the board.
+  template <class Function>
+  void Guarded(Function&& action);
   void AddToBoard(const Orvanta::Message& message, QTreeWidgetItem* parent);
 
   boost::shared_ptr<SectionsApplication> app_;
@@ -144,6 +150,9 @@ class MainWindow : public QMainWindow {
   QAction* undo_;
   QAction* redo_;
   QMenu* recent_;
+  QComboBox* units_chooser_;
+  // The board's rows of top-level messages, to mark them read.
+  std::map<QTreeWidgetItem*, boost::shared_ptr<Orvanta::Message>> messages_;
 };
 
 }  // namespace Sections

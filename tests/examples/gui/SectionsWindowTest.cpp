@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QLineEdit>
@@ -167,6 +168,10 @@ class SectionsWindowTest : public QObject {
       QVERIFY(!window.isWindowModified());
       QVERIFY(window.windowTitle().startsWith("beams.xml"));
       window.Calculate();
+      auto* units = window.findChild<QComboBox*>("units");
+      units->setCurrentText("cm");  // from the catalogue of lengths
+      QCOMPARE(window.findChild<QLineEdit*>("width")->text(), QString("10 cm"));
+      units->setCurrentText("mm");
 
       window.CheckLatestVersion();  // returns at once; a timer polls it
       QVERIFY(window.VersionCheck().IsRunning());
@@ -177,7 +182,11 @@ class SectionsWindowTest : public QObject {
       options.show();
       Picture(&options, "options-dialog");
       const auto board = window.findChild<QTreeWidget*>("board");
-      QVERIFY(!board->findItems("'0.5 kg'", Qt::MatchContains | Qt::MatchRecursive, 1).isEmpty());
+      const auto refused = board->findItems("'0.5 kg'", Qt::MatchContains, 1);
+      QCOMPARE(refused.size(), 1);
+      QVERIFY(refused[0]->font(1).bold());  // unread until clicked
+      emit board->itemClicked(refused[0], 1);
+      QVERIFY(!refused[0]->font(1).bold());
     }
     {
       MainWindow window(app);
