@@ -11,8 +11,8 @@
 
 #include <orvanta/platform/MessageBox.hpp>
 #include <orvanta/platform/ModuleVersionInfo.hpp>
+#include <orvanta/platform/ShellFolders.hpp>
 
-#include "EnvironmentGuard.hpp"
 #include "Project.hpp"
 #include "PropertiesCommand.hpp"
 #include "Section.hpp"
@@ -240,8 +240,11 @@ TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
 // opening a file fell back to an empty project (which a host that saves
 // without asking must not take for the file).
 TEST_F(SectionsProject, ApplicationTellsAFirstRunAndAFailedOpening) {
-  Orvanta::testing::EnvironmentGuard environment;
-  environment.Set("XDG_DATA_HOME", (folder_.Path() / "data").string());
+  const Orvanta::wpath data = folder_.Path() / "data";
+  const auto folders = Orvanta::SetShellFolderHandler([&](int, Orvanta::wpath& folder) -> long {
+    folder = data;
+    return 0;
+  });
   Orvanta::SetProgramVersion(1, 0, 0, 1, L"1.0.0");
   {
     SectionsApplication first;
@@ -269,6 +272,7 @@ TEST_F(SectionsProject, ApplicationTellsAFirstRunAndAFailedOpening) {
   Orvanta::SetMessageBoxHandler(previous);
   EXPECT_TRUE(app.OpenDocumentError().empty());
   EXPECT_EQ(app.CurrentProject()->NumItems(), 4u);
+  Orvanta::SetShellFolderHandler(folders);
 }
 
 }  // namespace
