@@ -11,7 +11,7 @@
 
 #include "FuzzCheck.hpp"
 #include "Project.hpp"
-#include "SectionItems.hpp"
+#include "Section.hpp"
 
 namespace Orvanta {
 namespace {

@@ -11,6 +11,7 @@ packages=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xsltproc
+  qt6-base-dev  # the example's window (Qt 6 Widgets; its ico and offscreen plugins come along)
   "$@"
 )
 

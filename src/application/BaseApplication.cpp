@@ -59,14 +59,15 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
       host_text_(hostText),
       help_file_name_(helpFileName),
       config_file_name_(configFileName),
+      log_file_name_(logFileName),
       options_(SharedProgramOptions::Stored()) {
   program_name = programName;
   prefix = programPrefix;
   release_date = releaseDate;
   ResetUserOptions();
   ScanCommandLine();
-  LoadUserOptions(true);
-  if (WriteProgramLog()) CreateProgramLog(CommonAppDataPath() / wstring_to_path(logFileName));
+  options_loaded_at_start_ = LoadUserOptions(true);
+  if (WriteProgramLog()) CreateProgramLog(ProgramLogFile());
 }
 
 BaseApplication::~BaseApplication() = default;
@@ -249,5 +250,11 @@ void BaseApplication::CreateProgramLog(const wpath& file) {
   detail::ProgramLog::Process().Open(file, AppendToLog());
 }
 void BaseApplication::CloseProgramLog() { detail::ProgramLog::Process().WriteStopLines(); }
+
+bool BaseApplication::IsProgramLogOpen() { return detail::ProgramLog::Process().IsOpen(); }
+
+wpath BaseApplication::ProgramLogFile() const {
+  return CommonAppDataPath() / wstring_to_path(log_file_name_);
+}
 
 }  // namespace Orvanta

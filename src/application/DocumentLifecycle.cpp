@@ -27,6 +27,7 @@ boost::shared_ptr<BaseDocument> BaseApplication::NewDocument() {
 boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path) {
   if (!boost::filesystem::exists(path))
     throw Error(LibraryText(1956, {{L"<Path/>", path_to_wstring(path)}}));
+  open_error_.clear();
   if (document_ && !CloseDocument()) return document_;
   BroadcastDocumentOpening();
   bool opened = false;
@@ -36,12 +37,13 @@ boost::shared_ptr<BaseDocument> BaseApplication::OpenDocument(const wpath& path)
     opened = true;
   } catch (const std::exception& error) {
     // The user is left with an empty project and told why.
+    open_error_ = string_to_wstring(error.what());
     NewDocument();
     BroadcastDocumentOpened(document_);
     BroadcastErrorMessage(std::string(error.what()), true);
   } catch (...) {
-    BroadcastErrorMessage(
-        LibraryText(1880, {{L"<Path/>", path_to_wstring(path)}, {L"<Reason/>", L""}}), true);
+    open_error_ = LibraryText(1880, {{L"<Path/>", path_to_wstring(path)}, {L"<Reason/>", L""}});
+    BroadcastErrorMessage(open_error_, true);
   }
   if (opened && record_recent_projects_) Recent().Add(path);
   return document_;

@@ -9,9 +9,14 @@
 
 #include <boost/make_shared.hpp>
 
+#include <orvanta/platform/MessageBox.hpp>
+#include <orvanta/platform/ModuleVersionInfo.hpp>
+#include <orvanta/platform/ShellFolders.hpp>
+
 #include "Project.hpp"
 #include "PropertiesCommand.hpp"
-#include "SectionItems.hpp"
+#include "Section.hpp"
+#include "SectionsApplication.hpp"
 #include "TemporaryFolder.hpp"
 #include "UnitSystem.hpp"
 
@@ -53,8 +58,8 @@ TEST(SectionsUnits, LengthsAreTypedInAnyUnitOrBareInTheSystemsUnit) {
   EXPECT_DOUBLE_EQ(si.ParseLength("--width", "2 ft").value(), 0.6096);
   EXPECT_DOUBLE_EQ(si.ParseLength("--width", ".5").value(), 0.0005);
 
-  for (const char* bad : {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999",
-                          "nan", "12 parsecs"})
+  for (const char* bad :
+       {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999", "nan", "12 parsecs"})
     EXPECT_THROW(si.ParseLength("--width", bad), std::invalid_argument) << bad;
   try {
     si.ParseLength("--depth", "300 kg");
@@ -155,7 +160,8 @@ TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   };
   boost::filesystem::permissions(file, boost::filesystem::owner_read);
   saveFails("read-only");
-  boost::filesystem::permissions(file, boost::filesystem::owner_read | boost::filesystem::owner_write);
+  boost::filesystem::permissions(file,
+                                 boost::filesystem::owner_read | boost::filesystem::owner_write);
   Sample()->SaveAs(folder_.Path() / "other.xml");  // another program's version
   saved = ReadFile(folder_.Path() / "other.xml");
   boost::filesystem::rename(folder_.Path() / "other.xml", file);
@@ -164,19 +170,6 @@ TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   project->Create(MakeSection(L"Circle", {Mm(10)}));
   project->Save();
   EXPECT_NE(ReadFile(file), saved);
-}
-
-TEST_F(SectionsProject, SavingOntoAFolderLeavesNoTemporaryFile) {
-  auto project = Sample();
-  const Orvanta::wpath file = folder_.Path() / "p.xml", folder = folder_.Path() / "f.xml";
-  project->SaveAs(file);
-  boost::filesystem::create_directories(folder / "inside");
-  EXPECT_ANY_THROW(project->SaveAs(folder));
-  EXPECT_ANY_THROW(project->SaveCopyAs(folder));
-  EXPECT_EQ(project->Path(), file);
-  EXPECT_TRUE(boost::filesystem::is_directory(folder / "inside"));
-  EXPECT_EQ(2, std::distance(boost::filesystem::directory_iterator(folder_.Path()),
-                             boost::filesystem::directory_iterator()));  // p.xml, f.xml
 }
 
 // Loading takes time in proportion to the sections: eight times the sections
@@ -194,8 +187,8 @@ TEST_F(SectionsProject, LoadingTakesLinearTime) {
     for (int run = 0; run < 3; ++run) {
       const auto start = std::chrono::steady_clock::now();
       project->ReadFrom(file);
-      best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
-                                .count());
+      best = std::min(
+          best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     EXPECT_EQ(static_cast<std::size_t>(sections), project->NumItems());
     return best;
@@ -212,8 +205,6 @@ TEST_F(SectionsProject, SectionsRefuseBadDimensionsWithoutChanging) {
   EXPECT_EQ(rectangle->Dimensions()[1], Mm(500));
   EXPECT_THROW(MakeSection(L"Hexagon", {Mm(1)}), std::invalid_argument);
   EXPECT_THROW(MakeSection(L"Circle", {Units::Length(std::nan(""))}), std::invalid_argument);
-  EXPECT_EQ(SectionTypeFor("square"), L"Square");
-  EXPECT_EQ(SectionTypeFor("Square"), L"");
 }
 
 TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
@@ -242,6 +233,46 @@ TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
   EXPECT_TRUE(command.IsOutofDate());
   command.Rerun();
   EXPECT_EQ(command.NumberOfWarnings(), 3u);
+}
+
+// What the application tells its host: whether the options were read at
+// start (so that its own defaults are set, not saved, on a first run), and why
+// opening a file fell back to an empty project (which a host that saves
+// without asking must not take for the file).
+TEST_F(SectionsProject, ApplicationTellsAFirstRunAndAFailedOpening) {
+  const Orvanta::wpath data = folder_.Path() / "data";
+  const auto folders = Orvanta::SetShellFolderHandler([&](int, Orvanta::wpath& folder) -> long {
+    folder = data;
+    return 0;
+  });
+  Orvanta::SetProgramVersion(1, 0, 0, 1, L"1.0.0");
+  {
+    SectionsApplication first;
+    EXPECT_FALSE(first.LoadedUserOptionsAtStart());
+    EXPECT_EQ(first.XSLTEngine(), Orvanta::BaseApplication::XSLTProc);
+    EXPECT_FALSE(boost::filesystem::exists(first.ConfigFile()));
+    first.SetXSLTEngine(Orvanta::BaseApplication::MSXML);
+    ASSERT_TRUE(first.SaveUserOptions());
+  }
+  SectionsApplication app;
+  EXPECT_TRUE(app.LoadedUserOptionsAtStart());
+  EXPECT_EQ(app.XSLTEngine(), Orvanta::BaseApplication::MSXML);  // the user's, kept
+
+  const Orvanta::wpath good = folder_.Path() / "good.xml";
+  Sample()->SaveAs(good);
+  app.OpenDocument(folder_.Write("bad.xml", "<not a project"));
+  EXPECT_NE(app.OpenDocumentError().find(L"bad.xml"), std::wstring::npos)
+      << app.OpenDocumentError();
+  ASSERT_TRUE(app.CurrentProject());
+  EXPECT_EQ(app.CurrentProject()->NumItems(), 0u);
+  // The empty project has no file: closing it asks, and is answered No.
+  const auto previous = Orvanta::SetMessageBoxHandler(
+      [](const std::wstring&, const std::wstring&, unsigned int) { return Orvanta::AnswerNo; });
+  app.OpenDocument(good);
+  Orvanta::SetMessageBoxHandler(previous);
+  EXPECT_TRUE(app.OpenDocumentError().empty());
+  EXPECT_EQ(app.CurrentProject()->NumItems(), 4u);
+  Orvanta::SetShellFolderHandler(folders);
 }
 
 }  // namespace

@@ -166,6 +166,12 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // element above class version 3), which leaves the options read before the
   // failure read and the others as they were.
   bool LoadUserOptions(bool silent);
+  // Whether the constructor read the options from ConfigFile(). False on a
+  // first run (no file, or one that could not be read): the options are then
+  // the defaults and what the command line set. A host whose defaults differ
+  // from the library's sets its own then, after construction, without saving
+  // them: they become the user's when the user saves the options.
+  bool LoadedUserOptionsAtStart() const { return options_loaded_at_start_; }
   // Writes ConfigFile() through SafeFileWriter (the old file stays whole until
   // the new one is); false when it cannot be written (a full disk, a
   // read-only file, a folder), and then nothing is written anywhere: no
@@ -234,6 +240,13 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // and the user is left with a new empty document (announced as opened);
   // for any other exception, "Cannot open '<path>'. " and no fallback document.
   boost::shared_ptr<BaseDocument> OpenDocument(const wpath& path);
+  // Why the last OpenDocument did not open its file: the text of the error
+  // message it broadcast. The current document is then the empty one made in
+  // its place (none, for an exception that is not a std::exception), which
+  // is not the file: a host that saves without asking (a command-line
+  // program) must not take it for the file. Empty when the file opened, when
+  // the user kept the current document, and before any OpenDocument.
+  const std::wstring& OpenDocumentError() const { return open_error_; }
   // True when no document remains open. Asks before losing changes; the answer
   // Yes for a document never saved throws NoPathError (the caller then asks
   // for a name and saves as).
@@ -316,6 +329,14 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   // later output still lands in it (a second call writes them again). A host
   // calls it before it exits.
   void CloseProgramLog();
+  // Whether the process's program log is open (by the constructor, when the
+  // options or the command line asked for it, or by CreateProgramLog).
+  static bool IsProgramLogOpen();
+  // CommonAppDataPath() / the log file name given to the constructor: where
+  // the constructor opens the log. A host that keeps a log for one run
+  // whatever the options say opens it there:
+  //   if (!app->IsProgramLogOpen()) app->CreateProgramLog(app->ProgramLogFile());
+  wpath ProgramLogFile() const;
   // Starts another instance of the running program on `project`, quoted
   // (QuoteCommandLineArgument) so that it arrives as one argument whatever it
   // holds; reports the outcome as a message, never throws.
@@ -335,6 +356,9 @@ class ORVANTA_API BaseApplication : public ApplicationModule,
   std::wstring host_text_;
   std::wstring help_file_name_;
   std::wstring config_file_name_;
+  std::wstring log_file_name_;
+  std::wstring open_error_;
+  bool options_loaded_at_start_ = false;
   // Every option, the class-wide ones through SharedProgramOptions' storage.
   detail::ProgramOptions options_;
   bool record_recent_projects_ = false;

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -148,40 +147,6 @@ TEST_F(SectionsProgram, DemoRefusesAFolderThatIsNotEmpty) {
   EXPECT_FALSE(fs::exists(Work() / "used" / "sections.xml"));
 }
 
-TEST_F(SectionsProgram, SectionsAreNamedUniquely) {
-  MakeProject();
-  Succeed({"duplicate", "Rectangle 1"});
-  const Outcome list = Succeed({"list"});
-  for (const char* line : {"Rectangle 1 (Rectangle): breadth 300 mm depth 500 mm",
-                           "Rectangle 2 (Rectangle): breadth 50 mm depth 400 mm",
-                           "Circle 1 (Circle): diameter 200 mm",
-                           "Rectangle 1 - Copy (Rectangle): breadth 300 mm depth 500 mm"})
-    EXPECT_NE(list.out.find(line), std::string::npos) << line;
-}
-
-TEST_F(SectionsProgram, ProjectSurvivesSaveAndLoadWithIdenticalQuantities) {
-  Succeed({"new", "--units", "imperial"});
-  Succeed({"add", "rectangle", "--units", "imperial", "--breadth", "12", "--depth", "0.7 m"});
-  Succeed({"add", "square", "--width", "1 ft"});
-  const std::string first = ReadFile(Project());
-  EXPECT_NE(first.find("<value_>0.30480000000000002</value_>"), std::string::npos);
-  EXPECT_NE(first.find("<value_>0.69999999999999996</value_>"), std::string::npos);
-
-  // Sorting loads the file, reorders and saves: the quantities come back bit
-  // for bit, and the previous file becomes the backup.
-  Succeed({"sort", "--by", "type"});
-  Succeed({"sort", "--by", "name"});
-  EXPECT_EQ(ReadFile(Project()), first);
-  EXPECT_TRUE(fs::exists(Work() / "sections.bak"));
-
-  Succeed({"options", "--set", "message_threshold=0"});
-  const Outcome imperial = Succeed({"list", "--units", "imperial"});
-  EXPECT_NE(imperial.out.find("Rectangle 1 (Rectangle): breadth 12 in depth 27.5591 in"),
-            std::string::npos);
-  EXPECT_NE(imperial.out.find("Square 1 (Square): width 12 in"), std::string::npos);
-  EXPECT_NE(imperial.out.find("second moment of area 1728 in\u2074"), std::string::npos);
-}
-
 TEST_F(SectionsProgram, CommandLogWarnsAboutSlenderSectionsAndFollowsTheThreshold) {
   MakeProject();
   Succeed({"options", "--set", "message_threshold=0"});
@@ -299,119 +264,6 @@ TEST_F(SectionsProgram, MissingOrCorruptProjectIsReportedAndNeverRewritten) {
   EXPECT_EQ(missing.code, 1);
   EXPECT_NE(missing.err.find("'absent.xml' does not exist"), std::string::npos);
   EXPECT_FALSE(fs::exists(Work() / "absent.xml"));
-}
-
-// Any byte string is a file name here: names that are not UTF-8 open and are
-// created exactly as given, whatever the locale.
-TEST_F(SectionsProgram, FileNamesThatAreNotUtf8AreKeptByteForByte) {
-  environment_.Set("LC_ALL", "C");
-  MakeProject();
-  fs::copy_file(Project(), Work() / "caf\xE9.xml");
-  const Outcome list = Succeed({"list", "--project", "caf\xE9.xml"});
-  EXPECT_NE(list.out.find("3 section(s)"), std::string::npos);
-
-  Succeed({"new", "--project", "na\xEFve.xml"});
-  Succeed({"add", "square", "--width", "1 m", "--project", "na\xEFve.xml"});
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(Work())) names.push_back(entry.path().filename().native());
-  std::sort(names.begin(), names.end());
-  EXPECT_EQ((std::vector<std::string>{"caf\xE9.xml", "na\xEFve.bak", "na\xEFve.xml", "sections.bak",
-                                      "sections.xml"}),
-            names);
-}
-
-// Saving keeps what the user set up around the project: its permission
-// bits, a link to it (the file it names is saved), a name as long as the
-// system allows; a read-only project is refused, and a link planted where a
-// temporary file used to be written is never followed.
-TEST_F(SectionsProgram, SavingKeepsLinksPermissionsAndLongNames) {
-  MakeProject();
-  ::chmod(Project().c_str(), 0600);
-  Succeed({"add", "square", "--width", "100"});
-  EXPECT_EQ(0600u, fs::status(Project()).permissions());
-
-  ::chmod(Project().c_str(), 0444);
-  const std::string readOnly = ReadFile(Project());
-  const Outcome refused = Run({"add", "square", "--width", "100"});
-  EXPECT_EQ(1, refused.code);
-  EXPECT_NE(refused.err.find("read-only"), std::string::npos) << refused.err;
-  EXPECT_EQ(readOnly, ReadFile(Project()));
-  ::chmod(Project().c_str(), 0644);
-
-  const fs::path victim = home_.Write("victim", "precious");
-  fs::create_symlink(victim, Work() / "sections.xml.new");
-  fs::create_symlink("sections.xml", Work() / "link.xml");
-  Succeed({"add", "strip", "--width", "7", "--project", "link.xml"});
-  EXPECT_TRUE(fs::is_symlink(Work() / "link.xml"));
-  EXPECT_NE(ReadFile(Project()).find("Strip 1"), std::string::npos);
-  EXPECT_EQ("precious", ReadFile(victim));
-
-  const std::string longName = std::string(248, 'n') + ".xml";  // 252 bytes
-  Succeed({"new", "--project", longName});
-  Succeed({"add", "circle", "--diameter", "5", "--project", longName});
-  Succeed({"add", "circle", "--diameter", "6", "--project", longName});
-  EXPECT_NE(Succeed({"list", "--project", longName}).out.find("2 section(s)"), std::string::npos);
-}
-
-// A full disk during a save says the file could not be written, and why.
-TEST_F(SectionsProgram, FullDiskSaysTheProjectCouldNotBeWritten) {
-  MakeProject();
-  const std::string before = ReadFile(Project());
-  // Files may not grow past 1 KiB (the project is larger); the signal that
-  // would end the program is ignored, so that the write fails instead.
-  const Outcome full = Run({"add", "square", "--width", "100"}, "trap '' XFSZ; ulimit -f 2; ");
-  EXPECT_EQ(1, full.code);
-  EXPECT_NE(full.err.find("cannot write the project file '" + Project().string() +
-                          "': File too large"),
-            std::string::npos)
-      << full.err;
-  EXPECT_EQ(before, ReadFile(Project()));
-  EXPECT_EQ(2, std::distance(fs::directory_iterator(Work()), fs::directory_iterator()));
-}
-
-// Two programs adding to one project at once: every change is in the file,
-// or the program whose change is not says so. The project is large enough
-// for both to read it before either saves.
-TEST_F(SectionsProgram, TwoProgramsSavingOneProjectNeverLoseAChangeSilently) {
-  Succeed({"new"});
-  Succeed({"add", "square", "--width", "1"});
-  Succeed({"add", "square", "--width", "1"});
-  std::string large = ReadFile(Project());
-  const std::size_t second = large.find("\t\t<item>"), end = large.find("\t</sections>");
-  const std::string item = large.substr(second, end - second);
-  std::string items;
-  const int sections = 8000;
-  for (int i = 3; i <= sections; ++i) {
-    std::string another = item;
-    items += another.replace(another.find("Square 2"), 8, "Square " + std::to_string(i));
-  }
-  large.insert(end, items);
-  large.replace(large.find("<count>2</count>"), 16,
-                "<count>" + std::to_string(sections) + "</count>");
-
-  int refusals = 0;
-  for (int round = 0; round < 4; ++round) {
-    SCOPED_TRACE(round);
-    home_.Write("work/sections.xml", large);
-    const std::string both = "(" + CommandLine({"add", "square", "--width", "1"}, "a") + ") & (" +
-                             CommandLine({"add", "circle", "--diameter", "1"}, "b") + ") & wait";
-    ASSERT_EQ(0, std::system(both.c_str()));
-    int saved = 0;
-    for (const char* name : {"a", "b"}) {
-      const Outcome outcome = Result(name);
-      if (outcome.code == 0) {
-        ++saved;
-      } else {
-        ++refusals;
-        EXPECT_NE(outcome.err.find("was changed by another program since it was read"),
-                  std::string::npos)
-            << outcome.err;
-      }
-    }
-    EXPECT_NE(Succeed({"list"}).out.find(std::to_string(sections + saved) + " section(s)"),
-              std::string::npos);
-  }
-  EXPECT_GT(refusals, 0) << "the two programs never read the same version";
 }
 
 // Files that are not what they should be are refused at once: an options

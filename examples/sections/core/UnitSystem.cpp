@@ -95,15 +95,45 @@ UnitSystem UnitSystem::Named(const std::string& name) {
   return system;
 }
 
-Units::Length UnitSystem::ParseLength(const std::string& option, const std::string& text) const {
+namespace {
+
+// The unit of Q's catalogue nearest to `size` by ratio; the first of equals.
+template <class Q>
+Q Nearest(double size) {
+  const std::vector<Q>& units = Units::Catalogue<Q>();
+  const Q* best = &units.front();
+  for (const Q& unit : units)
+    if (std::abs(std::log(unit.value() / size)) < std::abs(std::log(best->value() / size)))
+      best = &unit;
+  return *best;
+}
+
+}  // namespace
+
+UnitSystem UnitSystem::ForLength(const Units::Length& length) {
+  UnitSystem system;
+  const double size = length.value();
+  system.name_ = Orvanta::wstring_to_string(length.Units());
+  system.length_ = length;
+  system.area_ = Nearest<Units::Area>(size * size);
+  system.volume_ = Nearest<Units::Volume>(size * size * size);
+  system.second_ = Nearest<Units::SecondMomentOfArea>(size * size * size * size);
+  return system;
+}
+
+Units::Length UnitSystem::ReadLength(const std::string& text) const {
   std::wstring typed = Orvanta::string_to_wstring(text);
   // A bare number is in this system's length unit.
   const std::size_t last = typed.find_last_not_of(L" \t");
   if (last != std::wstring::npos && (IsDigit(typed[last]) || typed[last] == L'.'))
     typed += L" " + length_.Units();
+  return Units::Parse<Units::Length>(typed);
+}
+
+Units::Length UnitSystem::ParseLength(const std::string& option, const std::string& text) const {
   Units::Length length;
   try {
-    length = Units::Parse<Units::Length>(typed);
+    length = ReadLength(text);
   } catch (const std::invalid_argument&) {
     throw std::invalid_argument(option + ": '" + text +
                                 "' is not a length (write a number and a length unit such as " +

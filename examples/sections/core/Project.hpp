@@ -9,7 +9,7 @@
 #include <orvanta/documents/BaseDocument.hpp>
 #include <orvanta/platform/FileStream.hpp>
 
-#include "SectionItems.hpp"
+#include "Section.hpp"
 
 namespace Sections {
 

@@ -8,8 +8,10 @@
 #include <stdexcept>
 
 #include <boost/filesystem/exception.hpp>
+#include <boost/filesystem/operations.hpp>
 
 #include <orvanta/platform/SafeFileWriter.hpp>
+#include <orvanta/platform/ShellOpen.hpp>
 #include <orvanta/platform/TextConversion.hpp>
 
 namespace Sections {
@@ -27,15 +29,16 @@ std::string Number(double value) {
 
 // The drawing area given to the largest section, in pixels.
 constexpr double kDrawingSize = 160.0;
-// How far a strip, which has no depth, is drawn down, in widths.
-constexpr double kStripDepth = 1.5;
 
-// The extent of a section's drawing, in metres: its width and height.
-std::pair<double, double> DrawnExtent(const SectionProperties& section) {
-  const double first = section.dimensions.at(0).value();
-  if (section.type == L"Rectangle") return {first, section.dimensions.at(1).value()};
-  if (section.type == L"Strip") return {first, kStripDepth * first};
-  return {first, first};
+const char* OutlineName(Outline::Kind kind) {
+  switch (kind) {
+    case Outline::Circle:
+      return "circle";
+    case Outline::Strip:
+      return "strip";
+    default:
+      return "rectangle";
+  }
 }
 
 template <class Q>
@@ -52,14 +55,28 @@ std::string XmlEscaped(const std::string& text) {
   std::string escaped;
   for (const char c : text) {
     switch (c) {
-      case '&': escaped += "&amp;"; break;
-      case '<': escaped += "&lt;"; break;
-      case '>': escaped += "&gt;"; break;
-      case '"': escaped += "&quot;"; break;
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
       // Kept as they are in attribute values (which would make them blanks).
-      case '\t': escaped += "&#9;"; break;
-      case '\n': escaped += "&#10;"; break;
-      case '\r': escaped += "&#13;"; break;
+      case '\t':
+        escaped += "&#9;";
+        break;
+      case '\n':
+        escaped += "&#10;";
+        break;
+      case '\r':
+        escaped += "&#13;";
+        break;
       default:
         // XML 1.0 has no way to write the other C0 controls.
         if (static_cast<unsigned char>(c) < 0x20)
@@ -77,8 +94,7 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
   // One scale for every drawing, so that the sections compare by eye.
   double largest = 0.0;
   for (const SectionProperties& section : results) {
-    const auto extent = DrawnExtent(section);
-    largest = std::max({largest, extent.first, extent.second});
+    largest = std::max({largest, section.drawing.width.value(), section.drawing.height.value()});
   }
   const double scale = largest > 0.0 ? kDrawingSize / largest : 1.0;  // pixels per metre
 
@@ -110,8 +126,7 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
     out << "    <properties>\n";
     Property(out, "perimeter", "Perimeter", section.perimeter, units.LengthUnit());
     Property(out, "area", "Area", section.area, units.AreaUnit());
-    Property(out, "first-moment", "First moment of area", section.firstMoment,
-             units.VolumeUnit());
+    Property(out, "first-moment", "First moment of area", section.firstMoment, units.VolumeUnit());
     Property(out, "second-moment", "Second moment of area", section.secondMoment,
              units.SecondMomentUnit());
     Property(out, "polar-moment", "Polar moment of area", section.polarMoment,
@@ -119,15 +134,13 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
     Property(out, "radius-of-gyration", "Radius of gyration", section.radiusOfGyration,
              units.LengthUnit());
     out << "    </properties>\n";
-    for (const std::string& warning : section.warnings)
-      out << "    <warning>" << XmlEscaped(warning) << "</warning>\n";
-    const auto extent = DrawnExtent(section);
-    const double width = extent.first * scale, height = extent.second * scale;
-    const char* shape = section.type == L"Circle" ? "circle"
-                        : section.type == L"Strip" ? "strip"
-                                                   : "rectangle";
-    out << "    <drawing shape=\"" << shape << "\" width=\"" << Number(width) << "\" height=\""
-        << Number(height) << "\" radius=\"" << Number(width / 2.0) << "\"/>\n";
+    for (const std::wstring& warning : section.warnings)
+      out << "    <warning>" << XmlEscaped(Narrow(warning)) << "</warning>\n";
+    const double width = section.drawing.width.value() * scale,
+                 height = section.drawing.height.value() * scale;
+    out << "    <drawing shape=\"" << OutlineName(section.drawing.kind) << "\" width=\""
+        << Number(width) << "\" height=\"" << Number(height) << "\" radius=\""
+        << Number(width / 2.0) << "\"/>\n";
     out << "  </section>\n";
   }
   out << "</report>\n";
@@ -136,6 +149,33 @@ void WriteReportXml(const Orvanta::wpath& xml, const Orvanta::wpath& project,
   } catch (const boost::filesystem::filesystem_error& error) {
     throw failed(error.code());
   }
+}
+
+Orvanta::wpath MakeHtmlReport(const SectionsApplication& app,
+                              const boost::shared_ptr<const Project>& project,
+                              const UnitSystem& units) {
+  namespace fs = boost::filesystem;
+  PropertiesCommand properties(project, units);
+  properties.Rerun();
+  const Orvanta::wpath xml = app.XMLReport();
+  WriteReportXml(xml, project->Path(), properties.Results(), units, app.ReportTitle(),
+                 app.ReportsPath() / app.ReportStyleSheet());
+  const Orvanta::wpath engine = app.EnginePath() / Orvanta::ExecutableFileName(L"xsltproc");
+  if (app.XSLTEngine() == Orvanta::BaseApplication::XSLTProc && !fs::exists(engine))
+    throw std::runtime_error("the report engine is missing: there is no '" + Narrow(engine) + "'");
+  const Orvanta::wpath page = app.GenerateHTMLReport(xml);
+  if (page.empty())
+    throw std::runtime_error("the xslt_engine option names no engine this program can run");
+  if (app.XSLTEngine() != Orvanta::BaseApplication::MSXML) {
+    // The page is there when the engine has ended, and only if it succeeded.
+    const int code = app.WaitForReportEngine();
+    if (code != 0)
+      throw std::runtime_error("the report engine failed (exit code " + std::to_string(code) +
+                               ") and wrote no report");
+    if (!fs::is_regular_file(page))
+      throw std::runtime_error("the report engine did not write '" + Narrow(page) + "'");
+  }
+  return page;
 }
 
 }  // namespace Sections

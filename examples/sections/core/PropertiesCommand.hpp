@@ -1,5 +1,6 @@
-// The calculation: every property of every section of a project, with
-// warnings for sections that deserve a second look.
+// The calculation: every property of every section of a project, logged as
+// a branch per section, with the warnings of the sections that deserve a
+// second look. It falls out of date when a section changes.
 #pragma once
 
 #include <string>
@@ -26,15 +27,16 @@ struct SectionProperties {
   Units::SecondMomentOfArea polarMoment;
   Units::Length radiusOfGyration;
   double aspectRatio = 0.0;
-  std::vector<std::string> warnings;
+  Outline drawing;
+  std::vector<std::wstring> warnings;
 };
+
+// The properties of one section.
+SectionProperties PropertiesOf(const SectionItem& section);
 
 class PropertiesCommand : public Orvanta::Command {
  public:
-  // Slenderness (the longer side over the shorter) above which a rectangle
-  // is questioned.
-  static constexpr double kSlenderLimit = 4.0;
-
+  // Logs in `units`; the project must outlive the command.
   PropertiesCommand(boost::shared_ptr<const Project> project, const UnitSystem& units);
   PropertiesCommand* Clone() const override { return new PropertiesCommand(*this); }
 
@@ -42,6 +44,7 @@ class PropertiesCommand : public Orvanta::Command {
   void Stop() override {}
   std::wstring Name() const override { return L"Section properties"; }
 
+  // One entry per section, in document order, as of the last run.
   const std::vector<SectionProperties>& Results() const { return results_; }
 
  private:

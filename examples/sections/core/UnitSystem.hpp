@@ -1,5 +1,5 @@
-// The units values are typed and shown in, and unit labels rendered for the
-// terminal.
+// The units values are typed and shown in, and unit labels rendered as plain
+// text (for the terminal and the report).
 #pragma once
 
 #include <string>
@@ -49,8 +49,14 @@ std::string ShownLabel(const std::wstring& label);
 // One unit for each quantity the program shows, chosen from the catalogue.
 class UnitSystem {
  public:
-  // "si" or "imperial"; throws std::invalid_argument for anything else.
+  // "si" (mm, cm², cm³, cm⁴) or "imperial" (in, in², in³, in⁴); throws
+  // std::invalid_argument for anything else.
   static UnitSystem Named(const std::string& name);
+  // Lengths in `length`, one of the catalogue's length units; areas, volumes
+  // and second moments in the catalogue's units nearest to its square, cube
+  // and fourth power (mm gives mm², mm³ and cm⁴; ft gives ft², ft³ and ft4).
+  // Named after the length unit's label.
+  static UnitSystem ForLength(const Units::Length& length);
 
   const std::string& Name() const { return name_; }
   const Units::Length& LengthUnit() const { return length_; }
@@ -59,6 +65,10 @@ class UnitSystem {
   const Units::SecondMomentOfArea& SecondMomentUnit() const { return second_; }
 
   // A length typed by the user: a number with one of the catalogue's length
+  // units, or a bare number in this system's length unit. Throws what
+  // Units::Parse throws for text that is no length (the library's text).
+  Units::Length ReadLength(const std::string& text) const;
+  // The same for the command line: a number with one of the catalogue's length
   // units, or a bare number in this system's length unit. Throws
   // std::invalid_argument naming `option` for text that is no length, and
   // for a length that is not greater than zero or not finite.
