@@ -63,7 +63,8 @@ TEST(CompositeMessage, ChildrenAreSharedFoundAndRemoved) {
   std::unique_ptr<CompositeMessage> clone(original.Clone());
   CompositeMessage assigned(L"other");
   assigned = original;
-  for (const CompositeMessage* c : {&copy, clone.get(), &assigned}) {
+  for (const CompositeMessage* c :
+       std::initializer_list<const CompositeMessage*>{&copy, clone.get(), &assigned}) {
     EXPECT_EQ(original.Children(), c->Children());
     EXPECT_EQ(L"Checks", c->Text());
   }

@@ -70,7 +70,9 @@ TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
   const std::string u = "\xEF\xBF\xBD";
   EXPECT_EQ("a" + u + "b", wstring_to_string(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}));
   EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0xDFFF)}));
-  if (sizeof(wchar_t) == 4) EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
+  if (sizeof(wchar_t) == 4) {
+    EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
+  }
 }
 
 TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
@@ -79,7 +81,9 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   // (on POSIX, from the environment's locale): the host's paths are the host's.
   const std::locale previous = boost::filesystem::path::imbue(std::locale::classic());
   boost::filesystem::path::imbue(previous);
-  if (kNarrowPaths) EXPECT_EQ(std::locale("").name(), previous.name());
+  if (kNarrowPaths) {
+    EXPECT_EQ(std::locale("").name(), previous.name());
+  }
 
   const std::wstring wide = L"/tmp/Br\u00fccke/m\u00b2.xml";
   EXPECT_EQ("/tmp/Br\xC3\xBC" "cke/m\xC2\xB2.xml", path_to_string(wstring_to_path(wide)));

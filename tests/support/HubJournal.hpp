@@ -43,7 +43,7 @@ class HubJournal {
     Hub().ConnectToDocumentOpened(this, &HubJournal::OnOpened);
     Hub().ConnectToDocumentSaved(this, &HubJournal::OnSaved);
     Hub().ConnectToDocumentClosed(this, &HubJournal::OnClosed);
-    previousBox_ = SetMessageBoxHandler(
+    previous_box_ = SetMessageBoxHandler(
         [this](const std::wstring& text, const std::wstring& caption, unsigned int) {
           entries.push_back("? " + wstring_to_string(caption) + ": " + wstring_to_string(text));
           if (answers.empty()) return otherwise;
@@ -63,7 +63,7 @@ class HubJournal {
     Hub().DisconnectFromDocumentOpened(this, &HubJournal::OnOpened);
     Hub().DisconnectFromDocumentSaved(this, &HubJournal::OnSaved);
     Hub().DisconnectFromDocumentClosed(this, &HubJournal::OnClosed);
-    SetMessageBoxHandler(previousBox_);
+    SetMessageBoxHandler(previous_box_);
   }
   HubJournal(const HubJournal&) = delete;
   HubJournal& operator=(const HubJournal&) = delete;
@@ -111,7 +111,7 @@ class HubJournal {
   void OnSaved(Signals::ConstBaseDocumentPtr) { entries.push_back("[saved]"); }
   void OnClosed(Signals::ConstBaseDocumentPtr) { entries.push_back("[closed]"); }
 
-  MessageBoxHandler previousBox_;
+  MessageBoxHandler previous_box_;
 };
 
 }  // namespace testing

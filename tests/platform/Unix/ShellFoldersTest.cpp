@@ -43,7 +43,7 @@ TEST(ShellFolders, FollowTheXdgVariablesThenHome) {
         environment.Set(names[i], *values[i]);
     }
     std::string folders;
-    for (const int csidl : {ShellFolderCommonAppData, ShellFolderCommonDocuments,
+    for (const int csidl : std::initializer_list<int>{ShellFolderCommonAppData, ShellFolderCommonDocuments,
                             ShellFolderAppData, ShellFolderProfile, ShellFolderSystem,
                             ShellFolderProgramFiles, ShellFolderProgramFilesCommon, 9999}) {
       wpath folder = "~";
