@@ -33,6 +33,9 @@ class TextDrawRecorder final : public TextDraw {
     return text;
   }
 
+  // Superscript, bold, italic and symbol, whether each is on now.
+  std::vector<bool> Styles() const { return {IsSuperscript(), IsBold(), IsItalic(), IsSymbol()}; }
+
   std::vector<std::string> calls;
 };
 
