@@ -155,8 +155,23 @@ TEST_F(ApplicationTest, OpeningMissingAndBrokenFiles) {
   EXPECT_TRUE(opened->Path().empty());  // an empty new project
   EXPECT_EQ(opened, app.GetDocument());
   int errors = 0;
-  for (const std::string& entry : journal) errors += entry == "the project file is corrupt";
+  for (const auto& message : hub_.messages) {
+    if (message.first->Text() != L"the project file is corrupt") continue;
+    ++errors;
+    EXPECT_EQ(Message::Error, message.first->Severity());
+    EXPECT_TRUE(message.second);
+  }
   EXPECT_EQ(1, errors);
+
+  // Anything else thrown is reported without a reason.
+  const wpath odd = home_.Write("odd.sec", "thrown");
+  hub_.Take();
+  answers = {AnswerNo};
+  app.OpenDocument(odd);
+  ASSERT_FALSE(hub_.messages.empty());
+  EXPECT_EQ(L"Cannot open '" + path_to_wstring(odd) + L"'. ", hub_.messages.back().first->Text());
+  EXPECT_EQ(Message::Error, hub_.messages.back().first->Severity());
+  EXPECT_TRUE(hub_.messages.back().second);
 }
 
 TEST_F(ApplicationTest, OperationsWithoutADocument) {

@@ -33,6 +33,7 @@ class TextDocument : public BaseDocument {
   void ReadFrom(const wpath& path) override {
     const std::string content = ReadFile(path);
     if (content == "corrupt") throw std::runtime_error("the project file is corrupt");
+    if (content == "thrown") throw 42;  // not a std::exception
     text = content;
   }
   void WriteTo(const wpath& path) const override {

@@ -187,7 +187,23 @@ TEST(Command, CopiesListenOnTheirOwn) {
   Check other;
   other = copy;
   EXPECT_TRUE(other.IsFinished());
-  other.Swap(original);
+
+  // Swap exchanges the whole state; each keeps its own connections.
+  Check idle;
+  idle.LogError(L"counted");
+  other.Swap(idle);
+  EXPECT_TRUE(other.IsSuspended());
+  EXPECT_FALSE(other.IsAsynchronous());
+  EXPECT_EQ(1u, other.NumberOfErrors());
+  EXPECT_EQ(0u, other.NumberOfWarnings());
+  EXPECT_EQ(nullptr, other.Log());
+  EXPECT_TRUE(idle.IsFinished());
+  EXPECT_TRUE(idle.IsAsynchronous());
+  EXPECT_EQ(0u, idle.NumberOfErrors());
+  EXPECT_EQ(1u, idle.NumberOfWarnings());
+  EXPECT_EQ(original.Log(), idle.Log());
+  idle.LogInfo(L"into the swapped branch");
+  EXPECT_EQ(3u, idle.Log()->Children()[0]->GetComposite()->Children().size());
 }
 
 }  // namespace

@@ -347,11 +347,24 @@ TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
 }
 
 TEST_F(DocumentTest, CopiesAndSwapsKeepTheirIndexes) {
-  MemoryDocument first(false), second(false);
+  MemoryDocument first(false), second(wpath("/projects/b.xml"), false);
   const ItemPtr a = MakeLayer(L"A"), b = MakeLayer(L"B");
   first.AddItem(a);
   second.AddItem(b);
+  second.SetNotify(true);
+  second.UseSI(!first.UseSI());
+  second.HasChanged(!first.HasChanged());
+  second.SetPrintFlag(1, !first.PrintFlag(1));
+  const bool si = second.UseSI(), changed = second.HasChanged(), flag = second.PrintFlag(1);
   first.Swap(second);
+  EXPECT_TRUE(first.SetNotify(false));
+  EXPECT_FALSE(second.SetNotify(false));
+  EXPECT_EQ(wpath("/projects/b.xml"), first.Path());
+  EXPECT_EQ(wpath(), second.Path());
+  EXPECT_EQ(si, first.UseSI());
+  EXPECT_EQ(changed, first.HasChanged());
+  EXPECT_EQ(flag, first.PrintFlag(1));
+  EXPECT_NE(flag, second.PrintFlag(1));
   b->Rename(L"B2");
   EXPECT_TRUE(first.IsNameUsed(L"B2"));
   EXPECT_FALSE(second.IsNameUsed(L"B2"));
