@@ -243,16 +243,39 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     app.CloseDocument();
   }
 
-  // Files that are no whole record of a dead run are never offered, nor
-  // touched: one that is no record, and one whose copy lies outside.
+  // Of a dead run's records only whole ones of ours whose copy lies beside
+  // them are offered; the others are neither offered nor touched.
   DocumentRecovery recovery(app);
-  fs::create_directories(recovery.Folder());
-  ofstream(recovery.Folder() / "1-0-1.recovery", std::ios::binary) << "not a record";
-  ofstream(recovery.Folder() / "2-0-1.recovery", std::ios::binary)
-      << "Orvanta recovery record 1\nprocess 2147483646\ntime 2026-12-05T10:00:00\n"
-         "copy ../Bridge.sec\n";
-  EXPECT_TRUE(recovery.Recoverable().empty());
-  EXPECT_EQ(2, files(recovery.Folder()));
+  const wpath folder = recovery.Folder(), record = folder / "1-0-1.recovery";
+  fs::create_directories(folder);
+  ofstream(folder / "Bridge.1.sec", std::ios::binary) << "copy";
+  const std::string head = "Orvanta recovery record 1\ntime 2026-12-05T10:00:00\n";
+  const std::string whole = head + "process 2147483646\ncopy Bridge.1.sec\n";
+  const struct {
+    const char* name;
+    std::string content;
+    bool offered;
+  } records[] = {
+      {"whole", whole + "original /p/A\\\\B\\nC\\\n", true},
+      {"no record", "not a record", false},
+      {"copy outside", head + "process 2147483646\ncopy ../Bridge.sec\n", false},
+      {"process 0", head + "process 0\ncopy Bridge.1.sec\n", false},
+      {"process no number", head + "process 12x\ncopy Bridge.1.sec\n", false},
+      {"no process", head + "copy Bridge.1.sec\n", false},
+      {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n", false},
+  };
+  for (const auto& r : records) {
+    SCOPED_TRACE(r.name);
+    ofstream(record, std::ios::binary) << r.content;
+    const std::vector<RecoveryRecord> offered = recovery.Recoverable();
+    ASSERT_EQ(r.offered ? 1u : 0u, offered.size());
+    if (r.offered) {
+      EXPECT_EQ(2147483646ul, offered[0].process.id);
+      EXPECT_EQ(wpath("/p/A\\B\nC\\"), offered[0].original);
+      EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
+    }
+    EXPECT_EQ(2, files(folder));
+  }
   EXPECT_EQ("saved", ReadFile(file));
 }
 
