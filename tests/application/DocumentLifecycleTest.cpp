@@ -262,6 +262,8 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
       {"process 0", head + "process 0\ncopy Bridge.1.sec\n", false},
       {"process no number", head + "process 12x\ncopy Bridge.1.sec\n", false},
       {"no process", head + "copy Bridge.1.sec\n", false},
+      {"started no number", whole + "started \n", false},
+      {"started too large", whole + "started 18446744073709551616\n", false},
       {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n", false},
   };
   for (const auto& r : records) {
@@ -276,6 +278,12 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     }
     EXPECT_EQ(2, files(folder));
   }
+  // Discarding removes a copy only when it lies beside its record.
+  RecoveryRecord outside;
+  outside.record = record;
+  outside.copy = file;
+  recovery.Discard(outside);
+  EXPECT_EQ(1, files(folder));
   EXPECT_EQ("saved", ReadFile(file));
 }
 
