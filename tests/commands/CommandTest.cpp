@@ -139,10 +139,18 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   EXPECT_TRUE(idle.IsSuspended());     // nothing to invalidate
   EXPECT_EQ(3u, board.messages.size());   // the cancelled log
 
-  hub->ItemCreated(nullptr);  // null items are ignored
-  cancelled.Schedule();
-  hub->ItemDestroyed(SomeItem());
-  EXPECT_TRUE(cancelled.IsScheduled());
+  // Any item created, changed or destroyed puts finished results out of date;
+  // a scheduled command stays scheduled, and null items are ignored.
+  for (auto raise : {&Signals::SignalManager::ItemCreated, &Signals::SignalManager::ItemChanged,
+                     &Signals::SignalManager::ItemDestroyed}) {
+    idle.Rerun();
+    cancelled.Schedule();
+    (hub->*raise)(nullptr);
+    EXPECT_TRUE(idle.IsFinished());
+    (hub->*raise)(SomeItem());
+    EXPECT_TRUE(idle.IsOutofDate());
+    EXPECT_TRUE(cancelled.IsScheduled());
+  }
 }
 
 // A listener that destroys the command when its log is broadcast.
