@@ -427,6 +427,26 @@ TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
             errors.str());
 }
 
+// Every file the library opens it closes again: a hundred saves and reads
+// fit in a process that may hold 32 files open.
+TEST(SafeFileWriter, ClosesEveryFileItOpens) {
+  testing::TemporaryFolder home;
+  const wpath file = home.Path() / "Bridge.sec";
+  const auto fewFiles = [] {
+    const rlimit limit{32, 32};
+    return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+  };
+  EXPECT_EQ(0, InChild(fewFiles, [&] {
+              for (int i = 0; i < 100; ++i) {
+                if (Replace(file, std::to_string(i))) return 1;
+                InputFile in(file);
+                std::string text;
+                if (!(in >> text) || text != std::to_string(i)) return 2;
+              }
+              return 0;
+            }));
+}
+
 // What SafeFileWriter refuses, it refuses before writing anything.
 TEST(SafeFileWriter, RefusesWhatItMayNotReplaceAndWritesNothing) {
   testing::TemporaryFolder home;
