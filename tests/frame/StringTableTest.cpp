@@ -61,8 +61,9 @@ TEST(StringTable, TextsAsTheLibrarySpellsThem) {
     const wchar_t* text;
   } texts[] = {
       {1505, L"Running '<Directory/>\\<Exe/> <Params/>' from the command line"},
-      {1873, L"Adobe\u00ae Reader\u00ae is needed to view this document, but it is not "
-             L"installed on your computer"},
+      {1873,
+       L"Adobe\u00ae Reader\u00ae is needed to view this document, but it is not "
+       L"installed on your computer"},
       {1929, L"<Name/> - Copy"},
       {1930, L"<Name/> - Copy (<Number/>)"},
       {2017, L"<meta http-equiv='Content-Type' content='text/html; charset=iso-8859-1'/>"},
@@ -82,21 +83,35 @@ TEST(ReplaceTag, FillsTheFirstOccurrenceOfEachTagInTurn) {
     Fills fills;
     std::wstring expected;
   } cases[] = {
-      {"repeated tag, filled in text order", LibraryText(1964),
+      {"repeated tag, filled in text order",
+       LibraryText(1964),
        {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}},
        L"'Wall 1' (Wall) duplicated as 'Wall 2'"},
-      {"one fill touches the first occurrence only", LibraryText(1964), {{L"<Name/>", L"W"}},
+      {"one fill touches the first occurrence only",
+       LibraryText(1964),
+       {{L"<Name/>", L"W"}},
        L"'W' (<Type/>) duplicated as '<Name/>'"},
-      {"tags are case-sensitive", LibraryText(2044), {{L"<Id/>", L"X"}, {L"<id/>", L"beam"}},
+      {"tags are case-sensitive",
+       LibraryText(2044),
+       {{L"<Id/>", L"X"}, {L"<id/>", L"beam"}},
        L"Error registering '<Name/>' (<Type/>) in factory with ID 'beam'"},
-      {"missing tag", LibraryText(1949), {{L"<Path/>", L"/tmp"}}, L"A new project has been created"},
-      {"empty value", LibraryText(1880), {{L"<Path/>", L"/p/a.xml"}, {L"<Reason/>", L""}},
+      {"missing tag",
+       LibraryText(1949),
+       {{L"<Path/>", L"/tmp"}},
+       L"A new project has been created"},
+      {"empty value",
+       LibraryText(1880),
+       {{L"<Path/>", L"/p/a.xml"}, {L"<Reason/>", L""}},
        L"Cannot open '/p/a.xml'. "},
-      {"a value holding a later tag is filled by the later fill", L"<A/> and <B/>",
-       {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}}, L"b and <B/>"},
+      {"a value holding a later tag is filled by the later fill",
+       L"<A/> and <B/>",
+       {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}},
+       L"b and <B/>"},
       {"empty tag changes nothing", L"<Name/>", {{L"", L"x"}}, L"<Name/>"},
       {"partial tag", L"<Name/> <Name", {{L"<Name", L"x"}}, L"x/> <Name"},
-      {"non-ASCII value", L"<Path/>", {{L"<Path/>", L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"}},
+      {"non-ASCII value",
+       L"<Path/>",
+       {{L"<Path/>", L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"}},
        L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"},
   };
   for (const auto& c : cases) {
@@ -111,9 +126,9 @@ TEST(ReplaceTag, FillsTheFirstOccurrenceOfEachTagInTurn) {
     EXPECT_EQ(c.expected, error.Text());
     EXPECT_EQ(wstring_to_string(c.expected), error.what());
   }
-  EXPECT_EQ(L"'Wall 1' (Wall) duplicated as 'Wall 2'",
-            LibraryText(1964, {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"},
-                               {L"<Name/>", L"Wall 2"}}));
+  EXPECT_EQ(
+      L"'Wall 1' (Wall) duplicated as 'Wall 2'",
+      LibraryText(1964, {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}}));
 }
 
 }  // namespace
