@@ -36,10 +36,11 @@ using testing::ReadFile;
 using testing::TestApplication;
 using testing::TextDocument;
 
-// Runs `body` in a child process after `prepare` and returns the child's exit
-// status: the body's result (0 to 124), 125 when `prepare` failed, 126 when the
-// body threw, 127 when the child did not exit.
-int InChild(const std::function<bool()>& prepare, const std::function<int()>& body) {
+// Starts `body` in a child process after `prepare`, without waiting for it.
+// Its exit status is the body's result (0 to 124), 125 when `prepare` failed,
+// 126 when the body threw.
+pid_t StartChild(const std::function<int()>& body,
+                 const std::function<bool()>& prepare = [] { return true; }) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) {
@@ -51,31 +52,18 @@ int InChild(const std::function<bool()>& prepare, const std::function<int()>& bo
     }
     ::_exit(result);
   }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
-}
-
-// Starts `body` in a child process without waiting for it; its exit status is
-// the body's result, 126 when it threw.
-pid_t StartChild(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    int result = 126;
-    try {
-      result = body();
-    } catch (...) {
-    }
-    ::_exit(result);
-  }
   return child;
 }
 
+// The child's exit status; 127 when it did not exit.
 int ExitStatus(pid_t child) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
+}
+
+int InChild(const std::function<bool()>& prepare, const std::function<int()>& body) {
+  return ExitStatus(StartChild(body, prepare));
 }
 
 // Runs `body` in a child process whose files may not grow past `bytes`.
