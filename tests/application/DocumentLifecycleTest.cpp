@@ -278,6 +278,13 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     }
     EXPECT_EQ(2, files(folder));
   }
+  {  // a copy that outlives its document writes nothing
+    auto gone = boost::make_shared<TextDocument>();
+    RecoveryCopy orphan(*gone, folder, L"Test");
+    gone.reset();
+    EXPECT_EQ(nullptr, orphan.Document());
+    EXPECT_FALSE(orphan.Write());
+  }
   // Discarding removes a copy only when it lies beside its record.
   RecoveryRecord outside;
   outside.record = record;
