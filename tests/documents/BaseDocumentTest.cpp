@@ -58,6 +58,18 @@ TEST_F(DocumentTest, UniqueNamesFillGaps) {
   EXPECT_FALSE(document.IsNameUsed(L"Ground"));
   document.ClearItems();
   EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));
+
+  // A stem holding "<Number/>" is not followed: every number is tried.
+  struct Numbered : testing::Layer {
+    Numbered* Clone() const override { return new Numbered(*this); }
+    std::wstring NameStem() const override { return L"No <Number/>"; }
+  };
+  const auto numbered = boost::make_shared<Numbered>();
+  document.Create(numbered);
+  document.Create(numbered);
+  EXPECT_TRUE(document.IsNameUsed(L"No <Number/> 2"));
+  document.FindItem(L"No <Number/> 1")->Rename(L"spare");
+  EXPECT_EQ(L"No <Number/> 1", document.CreateUniqueNameFor(numbered));
 }
 
 TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
