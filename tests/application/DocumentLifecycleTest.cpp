@@ -235,6 +235,11 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     document.failWrites = true;
     EXPECT_FALSE(recovery->Autosave());  // unchanged since the copy
     document.failWrites = false;
+    document.HasChanged(false);  // as saved again: the copy goes
+    EXPECT_FALSE(recovery->Autosave());
+    EXPECT_EQ(0, files(folder));
+    document.NotifyHasChanged();
+    EXPECT_TRUE(recovery->Autosave());
     EXPECT_TRUE(recovery->Recoverable().empty());  // this run is alive
 
     answers = {AnswerNo, AnswerNo};

@@ -246,6 +246,7 @@ TEST_F(DocumentTest, AddingRules) {
     EXPECT_STREQ("BaseDocument::AddItem", error.what());
   }
   EXPECT_THROW(document.DuplicateItem(nullptr), std::invalid_argument);
+  EXPECT_THROW(document.CreateItemFrom(nullptr), std::invalid_argument);
   EXPECT_THROW(document.RemoveItem(nullptr, application), std::invalid_argument);
 }
 
