@@ -147,6 +147,17 @@ TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
     EXPECT_TRUE(document.HasChanged());
     EXPECT_FALSE(history.CanRedo());
   }
+
+  // Undoing and redoing an addition refresh the host's view each time.
+  MemoryDocument document;
+  Fill(document);
+  EditHistory history(document);
+  document.AddItem(MakeLayer(L"D"));
+  const int before = document.refreshes;
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(before + 1, document.refreshes);
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(before + 2, document.refreshes);
 }
 
 // Undoing everything frees every generated name; redoing brings back the same
@@ -338,11 +349,14 @@ TEST_F(HistoryTest, OutlivingTheDocument) {
   EditHistory history(*document);
   EXPECT_THROW(EditHistory second(*document), std::invalid_argument);
   const ItemPtr item = document->Create(boost::make_shared<Layer>());
+  document->Create(boost::make_shared<Layer>());
+  ASSERT_TRUE(history.Undo());
   document.reset();
   EXPECT_EQ(nullptr, history.Document());
   EXPECT_FALSE(history.Undo());
   item->Rename(L"free");  // no longer watched
   EXPECT_EQ(0u, history.UndoCount());
+  EXPECT_EQ(0u, history.RedoCount());
 }
 
 }  // namespace
