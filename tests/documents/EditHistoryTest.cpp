@@ -284,6 +284,18 @@ TEST_F(HistoryTest, GroupsAndHostEdits) {
   }
   EXPECT_EQ(done, StateOf(document));
   EXPECT_EQ(steps, history.UndoCount());
+
+  // What a host's undo does while the group is taken back is not recorded.
+  int undone = 0;
+  try {
+    EditHistory::Group group(history, L"Broken");
+    history.Push(L"Host", [&] { ++undone, document.AddItem(MakeLayer(L"H")); }, [] {});
+    throw std::runtime_error("host failure");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(1, undone);
+  EXPECT_TRUE(document.IsNameUsed(L"H"));
+  EXPECT_EQ(steps, history.UndoCount());
 }
 
 TEST_F(HistoryTest, CleanStateLimitAndNotification) {
