@@ -369,6 +369,16 @@ TEST_F(HistoryTest, OutlivingTheDocument) {
   item->Rename(L"free");  // no longer watched
   EXPECT_EQ(0u, history.UndoCount());
   EXPECT_EQ(0u, history.RedoCount());
+
+  // Also from inside an open group: the group's edits go with the document.
+  auto other = boost::make_shared<MemoryDocument>(false);
+  EditHistory later(*other);
+  {
+    EditHistory::Group group(later, L"Open");
+    other->Create(boost::make_shared<Layer>());
+    other.reset();
+  }
+  EXPECT_EQ(0u, later.UndoCount());
 }
 
 }  // namespace
