@@ -167,6 +167,7 @@ TEST_F(ApplicationTest, SwitchesAndOptionsFileDecideTheLog) {
   {
     TestApplication app;
     EXPECT_TRUE(app.WriteProgramLog());
+    EXPECT_TRUE(app.ShowSplashScreen());  // only its own switch turns it off
     EXPECT_TRUE(fs::exists(AppData() / "Program.log"));
     app.CloseProgramLog();
     app.SetWriteProgramLog(false);

@@ -155,8 +155,23 @@ TEST_F(ApplicationTest, OpeningMissingAndBrokenFiles) {
   EXPECT_TRUE(opened->Path().empty());  // an empty new project
   EXPECT_EQ(opened, app.GetDocument());
   int errors = 0;
-  for (const std::string& entry : journal) errors += entry == "the project file is corrupt";
+  for (const auto& message : hub_.messages) {
+    if (message.first->Text() != L"the project file is corrupt") continue;
+    ++errors;
+    EXPECT_EQ(Message::Error, message.first->Severity());
+    EXPECT_TRUE(message.second);
+  }
   EXPECT_EQ(1, errors);
+
+  // Anything else thrown is reported without a reason.
+  const wpath odd = home_.Write("odd.sec", "thrown");
+  hub_.Take();
+  answers = {AnswerNo};
+  app.OpenDocument(odd);
+  ASSERT_FALSE(hub_.messages.empty());
+  EXPECT_EQ(L"Cannot open '" + path_to_wstring(odd) + L"'. ", hub_.messages.back().first->Text());
+  EXPECT_EQ(Message::Error, hub_.messages.back().first->Severity());
+  EXPECT_TRUE(hub_.messages.back().second);
 }
 
 TEST_F(ApplicationTest, OperationsWithoutADocument) {
@@ -220,6 +235,11 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     document.failWrites = true;
     EXPECT_FALSE(recovery->Autosave());  // unchanged since the copy
     document.failWrites = false;
+    document.HasChanged(false);  // as saved again: the copy goes
+    EXPECT_FALSE(recovery->Autosave());
+    EXPECT_EQ(0, files(folder));
+    document.NotifyHasChanged();
+    EXPECT_TRUE(recovery->Autosave());
     EXPECT_TRUE(recovery->Recoverable().empty());  // this run is alive
 
     answers = {AnswerNo, AnswerNo};
@@ -228,16 +248,54 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     app.CloseDocument();
   }
 
-  // Files that are no whole record of a dead run are never offered, nor
-  // touched: one that is no record, and one whose copy lies outside.
+  // Of a dead run's records only whole ones of ours whose copy lies beside
+  // them are offered; the others are neither offered nor touched.
   DocumentRecovery recovery(app);
-  fs::create_directories(recovery.Folder());
-  ofstream(recovery.Folder() / "1-0-1.recovery", std::ios::binary) << "not a record";
-  ofstream(recovery.Folder() / "2-0-1.recovery", std::ios::binary)
-      << "Orvanta recovery record 1\nprocess 2147483646\ntime 2026-12-05T10:00:00\n"
-         "copy ../Bridge.sec\n";
-  EXPECT_TRUE(recovery.Recoverable().empty());
-  EXPECT_EQ(2, files(recovery.Folder()));
+  const wpath folder = recovery.Folder(), record = folder / "1-0-1.recovery";
+  fs::create_directories(folder);
+  ofstream(folder / "Bridge.1.sec", std::ios::binary) << "copy";
+  const std::string head = "Orvanta recovery record 1\ntime 2026-12-05T10:00:00\n";
+  const std::string whole = head + "process 2147483646\ncopy Bridge.1.sec\n";
+  const struct {
+    const char* name;
+    std::string content;
+    bool offered;
+  } records[] = {
+      {"whole", whole + "original /p/A\\\\B\\nC\\\n", true},
+      {"no record", "not a record", false},
+      {"copy outside", head + "process 2147483646\ncopy ../Bridge.sec\n", false},
+      {"process 0", head + "process 0\ncopy Bridge.1.sec\n", false},
+      {"process no number", head + "process 12x\ncopy Bridge.1.sec\n", false},
+      {"no process", head + "copy Bridge.1.sec\n", false},
+      {"started no number", whole + "started \n", false},
+      {"started too large", whole + "started 18446744073709551616\n", false},
+      {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n", false},
+  };
+  for (const auto& r : records) {
+    SCOPED_TRACE(r.name);
+    ofstream(record, std::ios::binary) << r.content;
+    const std::vector<RecoveryRecord> offered = recovery.Recoverable();
+    ASSERT_EQ(r.offered ? 1u : 0u, offered.size());
+    if (r.offered) {
+      EXPECT_EQ(2147483646ul, offered[0].process.id);
+      EXPECT_EQ(wpath("/p/A\\B\nC\\"), offered[0].original);
+      EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
+    }
+    EXPECT_EQ(2, files(folder));
+  }
+  {  // a copy that outlives its document writes nothing
+    auto gone = boost::make_shared<TextDocument>();
+    RecoveryCopy orphan(*gone, folder, L"Test");
+    gone.reset();
+    EXPECT_EQ(nullptr, orphan.Document());
+    EXPECT_FALSE(orphan.Write());
+  }
+  // Discarding removes a copy only when it lies beside its record.
+  RecoveryRecord outside;
+  outside.record = record;
+  outside.copy = file;
+  recovery.Discard(outside);
+  EXPECT_EQ(1, files(folder));
   EXPECT_EQ("saved", ReadFile(file));
 }
 

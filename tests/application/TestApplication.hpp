@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "HubJournal.hpp"
 #include "TemporaryFolder.hpp"
 #include "orvanta/application/BaseApplication.hpp"
 #include "orvanta/messages/Message.hpp"
@@ -32,6 +33,7 @@ class TextDocument : public BaseDocument {
   void ReadFrom(const wpath& path) override {
     const std::string content = ReadFile(path);
     if (content == "corrupt") throw std::runtime_error("the project file is corrupt");
+    if (content == "thrown") throw 42;  // not a std::exception
     text = content;
   }
   void WriteTo(const wpath& path) const override {
@@ -59,8 +61,8 @@ class TestApplication : public BaseApplication {
   }
 };
 
-// A temporary home, the program version, a plain command line, a journal of
-// messages and document signals, and scripted answers to the message boxes.
+// A temporary home, the program version, a plain command line, and the hub's
+// journal with scripted answers to the message boxes.
 class ApplicationTest : public ::testing::Test {
  protected:
   ApplicationTest() {
@@ -76,41 +78,12 @@ class ApplicationTest : public ::testing::Test {
     });
     SetProgramVersion(2, 1, 3, 45, L"2.1.3");
     SetCommandLine({L"test"});
-    Signals::SignalManager* hub = Signals::SignalManager::Instance();
-    hub->ConnectToBroadcast(this, &ApplicationTest::OnMessage);
-    hub->ConnectToDocumentCreated(this, &ApplicationTest::OnCreated);
-    hub->ConnectToDocumentOpened(this, &ApplicationTest::OnOpened);
-    hub->ConnectToDocumentClosed(this, &ApplicationTest::OnClosed);
-    hub->ConnectToDocumentSaved(this, &ApplicationTest::OnSaved);
-    previous_ = SetMessageBoxHandler(
-        [this](const std::wstring& text, const std::wstring& caption, unsigned int) {
-          journal.push_back("? " + wstring_to_string(caption) + ": " + wstring_to_string(text));
-          if (answers.empty()) return static_cast<int>(AnswerCancel);
-          const int answer = answers.front();
-          answers.erase(answers.begin());
-          return answer;
-        });
   }
   ~ApplicationTest() override {
-    Signals::SignalManager* hub = Signals::SignalManager::Instance();
-    hub->DisconnectFromBroadcast(this, &ApplicationTest::OnMessage);
-    hub->DisconnectFromDocumentCreated(this, &ApplicationTest::OnCreated);
-    hub->DisconnectFromDocumentOpened(this, &ApplicationTest::OnOpened);
-    hub->DisconnectFromDocumentClosed(this, &ApplicationTest::OnClosed);
-    hub->DisconnectFromDocumentSaved(this, &ApplicationTest::OnSaved);
-    SetMessageBoxHandler(previous_);
     SetShellFolderHandler(previous_folders_);
     SetCommandLine({});
     std::wclog.rdbuf(previous_log_);  // a program log stays open, in this folder
   }
-
-  void OnMessage(boost::shared_ptr<Message> message, bool) {
-    journal.push_back(wstring_to_string(message->Text()));
-  }
-  void OnCreated(Signals::ConstBaseDocumentPtr) { journal.push_back("[created]"); }
-  void OnOpened(Signals::ConstBaseDocumentPtr) { journal.push_back("[opened]"); }
-  void OnClosed(Signals::ConstBaseDocumentPtr) { journal.push_back("[closed]"); }
-  void OnSaved(Signals::ConstBaseDocumentPtr) { journal.push_back("[saved]"); }
 
   // The common application-data folder the application will use.
   wpath AppData() const {
@@ -118,14 +91,14 @@ class ApplicationTest : public ::testing::Test {
   }
 
   TemporaryFolder home_;
-  std::vector<std::string> journal;
-  std::vector<int> answers;
+  HubJournal hub_;
+  Entries& journal = hub_.entries;
+  std::vector<int>& answers = hub_.answers;
   // Where the common application data lives; false: no shell folder exists.
   wpath dataFolder = home_.Path() / "data";
   bool foldersExist = true;
 
  private:
-  MessageBoxHandler previous_;
   ShellFolderHandler previous_folders_;
   std::wstreambuf* const previous_log_ = std::wclog.rdbuf();
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "HubJournal.hpp"
+#include "TestItems.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/TextConversion.hpp"
@@ -42,23 +44,10 @@ class Check : public Command {
   int stopped = 0;
 };
 
-// Counts the messages broadcast while it lives.
-struct Board {
-  Board() { Signals::SignalManager::Instance()->ConnectToBroadcast(this, &Board::On); }
-  ~Board() { Signals::SignalManager::Instance()->DisconnectFromBroadcast(this, &Board::On); }
-  void On(boost::shared_ptr<Message> message, bool flag) {
-    texts.push_back(wstring_to_string(message->Text()));
-    flags.push_back(flag);
-  }
-  std::vector<std::string> texts;
-  std::vector<bool> flags;
-};
+using Board = testing::HubJournal;
 
-// Any item pointer will do for the item signals; it is never looked into.
-Signals::ConstItemPtr SomeItem() {
-  static const boost::shared_ptr<int> owner = boost::make_shared<int>(0);
-  return Signals::ConstItemPtr(owner, reinterpret_cast<const Item*>(owner.get()));
-}
+// A real item for the item signals.
+Signals::ConstItemPtr SomeItem() { return testing::MakeLayer(L"Wall 1"); }
 
 TEST(Command, StatusTextsAndRunFromWrongStatus) {
   const struct {
@@ -86,8 +75,9 @@ TEST(Command, RerunExecutesAndBroadcastsTheLog) {
   EXPECT_TRUE(check.IsFinished());
   EXPECT_EQ(1, check.executed);
   EXPECT_EQ(1u, check.NumberOfWarnings());
-  EXPECT_EQ((std::vector<std::string>{"Design check"}), board.texts);
-  EXPECT_EQ(std::vector<bool>{true}, board.flags);
+  EXPECT_EQ((std::vector<std::string>{"Design check", "  Wall 1"}), board.entries);
+  ASSERT_EQ(1u, board.messages.size());
+  EXPECT_TRUE(board.messages[0].second);
   ASSERT_EQ(1u, check.Log()->Children().size());
   const auto branch = check.Log()->Children()[0];
   EXPECT_EQ(L"Wall 1", branch->Text());
@@ -102,7 +92,7 @@ TEST(Command, ValidationRunBroadcastsOnceAndSchedulesAgain) {
   check.Validate();
   EXPECT_TRUE(check.IsScheduled());
   EXPECT_EQ(0, check.executed);
-  EXPECT_EQ(1u, board.texts.size());
+  EXPECT_EQ(1u, board.messages.size());
 }
 
 TEST(Command, ErrorsBeforeExecutionStopTheRun) {
@@ -129,7 +119,7 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   cancelled.Rerun();
   bare.Rerun();
   EXPECT_TRUE(waiting.IsRunning());
-  EXPECT_TRUE(board.texts.empty());
+  EXPECT_TRUE(board.messages.empty());
 
   hub->CommandStatus(3);  // not Finished: nothing
   EXPECT_TRUE(waiting.IsRunning());
@@ -138,7 +128,7 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   EXPECT_TRUE(cancelled.IsFinished());
   EXPECT_TRUE(bare.IsFinished());
   EXPECT_EQ(1, bare.postExecuted);
-  EXPECT_EQ(2u, board.texts.size());
+  EXPECT_EQ(2u, board.messages.size());
 
   cancelled.Rerun();
   hub->ItemChanged(SomeItem());
@@ -147,12 +137,20 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   EXPECT_EQ(L"Validate", cancelled.StatusAsText());
   EXPECT_TRUE(waiting.IsOutofDate());  // finished results are out of date too
   EXPECT_TRUE(idle.IsSuspended());     // nothing to invalidate
-  EXPECT_EQ(3u, board.texts.size());   // the cancelled log
+  EXPECT_EQ(3u, board.messages.size());   // the cancelled log
 
-  hub->ItemCreated(nullptr);  // null items are ignored
-  cancelled.Schedule();
-  hub->ItemDestroyed(SomeItem());
-  EXPECT_TRUE(cancelled.IsScheduled());
+  // Any item created, changed or destroyed puts finished results out of date;
+  // a scheduled command stays scheduled, and null items are ignored.
+  for (auto raise : {&Signals::SignalManager::ItemCreated, &Signals::SignalManager::ItemChanged,
+                     &Signals::SignalManager::ItemDestroyed}) {
+    idle.Rerun();
+    cancelled.Schedule();
+    (hub->*raise)(nullptr);
+    EXPECT_TRUE(idle.IsFinished());
+    (hub->*raise)(SomeItem());
+    EXPECT_TRUE(idle.IsOutofDate());
+    EXPECT_TRUE(cancelled.IsScheduled());
+  }
 }
 
 // A listener that destroys the command when its log is broadcast.
@@ -197,7 +195,23 @@ TEST(Command, CopiesListenOnTheirOwn) {
   Check other;
   other = copy;
   EXPECT_TRUE(other.IsFinished());
-  other.Swap(original);
+
+  // Swap exchanges the whole state; each keeps its own connections.
+  Check idle;
+  idle.LogError(L"counted");
+  other.Swap(idle);
+  EXPECT_TRUE(other.IsSuspended());
+  EXPECT_FALSE(other.IsAsynchronous());
+  EXPECT_EQ(1u, other.NumberOfErrors());
+  EXPECT_EQ(0u, other.NumberOfWarnings());
+  EXPECT_EQ(nullptr, other.Log());
+  EXPECT_TRUE(idle.IsFinished());
+  EXPECT_TRUE(idle.IsAsynchronous());
+  EXPECT_EQ(0u, idle.NumberOfErrors());
+  EXPECT_EQ(1u, idle.NumberOfWarnings());
+  EXPECT_EQ(original.Log(), idle.Log());
+  idle.LogInfo(L"into the swapped branch");
+  EXPECT_EQ(3u, idle.Log()->Children()[0]->GetComposite()->Children().size());
 }
 
 }  // namespace

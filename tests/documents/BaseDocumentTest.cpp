@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "HubJournal.hpp"
 #include "TestItems.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
 #include "orvanta/frame/ReplaceTag.hpp"
@@ -24,57 +25,19 @@ using testing::MakeLayer;
 using testing::MemoryDocument;
 typedef std::vector<std::string> Journal;
 
-// Writes every message and item signal of the hub, in order, to a journal,
-// and answers the yes/no boxes with `answer`.
+// The hub's journal; every question answered with `answer`.
 class DocumentTest : public ::testing::Test {
  protected:
-  DocumentTest() {
-    Signals::SignalManager* hub = Signals::SignalManager::Instance();
-    hub->ConnectToBroadcast(this, &DocumentTest::OnMessage);
-    hub->ConnectToItemAdded(this, &DocumentTest::OnAdded);
-    hub->ConnectToItemCreated(this, &DocumentTest::OnCreated);
-    hub->ConnectToItemRemoved(this, &DocumentTest::OnRemoved);
-    hub->ConnectToItemDestroyed(this, &DocumentTest::OnDestroyed);
-    previous_ = SetMessageBoxHandler([this](const std::wstring& text, const std::wstring&,
-                                            unsigned int) {
-      questions.push_back(wstring_to_string(text));
-      return answer;
-    });
-  }
-  ~DocumentTest() override {
-    Signals::SignalManager* hub = Signals::SignalManager::Instance();
-    hub->DisconnectFromBroadcast(this, &DocumentTest::OnMessage);
-    hub->DisconnectFromItemAdded(this, &DocumentTest::OnAdded);
-    hub->DisconnectFromItemCreated(this, &DocumentTest::OnCreated);
-    hub->DisconnectFromItemRemoved(this, &DocumentTest::OnRemoved);
-    hub->DisconnectFromItemDestroyed(this, &DocumentTest::OnDestroyed);
-    SetMessageBoxHandler(previous_);
-  }
-
-  void OnMessage(boost::shared_ptr<Message> message, bool) {
-    journal.push_back(wstring_to_string(message->Text()));
-  }
-  void Note(const char* what, const Signals::ConstItemPtr& item) {
-    journal.push_back(std::string(what) + " " + wstring_to_string(item->Name()));
-  }
-  void OnAdded(Signals::ConstItemPtr item) { Note("[added]", item); }
-  void OnCreated(Signals::ConstItemPtr item) { Note("[created]", item); }
-  void OnRemoved(Signals::ConstItemPtr item) { Note("[removed]", item); }
-  void OnDestroyed(Signals::ConstItemPtr item) { Note("[destroyed]", item); }
-
   static std::vector<std::wstring> Names(const BaseDocument& document) {
     std::vector<std::wstring> names;
     for (const ItemPtr& item : document.Items()) names.push_back(item->Name());
     return names;
   }
 
-  Journal journal;
-  Journal questions;
-  int answer = AnswerYes;
+  testing::HubJournal hub_;
+  Journal& journal = hub_.entries;
+  int& answer = hub_.otherwise = AnswerYes;
   const ApplicationModule application{L"Sections", nullptr};
-
- private:
-  MessageBoxHandler previous_;
 };
 
 TEST_F(DocumentTest, UniqueNamesFillGaps) {
@@ -95,6 +58,18 @@ TEST_F(DocumentTest, UniqueNamesFillGaps) {
   EXPECT_FALSE(document.IsNameUsed(L"Ground"));
   document.ClearItems();
   EXPECT_EQ(L"Layer 1", document.CreateUniqueNameFor(prototype));
+
+  // A stem holding "<Number/>" is not followed: every number is tried.
+  struct Numbered : testing::Layer {
+    Numbered* Clone() const override { return new Numbered(*this); }
+    std::wstring NameStem() const override { return L"No <Number/>"; }
+  };
+  const auto numbered = boost::make_shared<Numbered>();
+  document.Create(numbered);
+  document.Create(numbered);
+  EXPECT_TRUE(document.IsNameUsed(L"No <Number/> 2"));
+  document.FindItem(L"No <Number/> 1")->Rename(L"spare");
+  EXPECT_EQ(L"No <Number/> 1", document.CreateUniqueNameFor(numbered));
 }
 
 TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
@@ -219,11 +194,11 @@ TEST_F(DocumentTest, AnnouncementsInOrder) {
                      "'Layer 1' (Layer) duplicated as 'Layer 1 - Copy'",
                      "[created] Layer 1 - Copy",
                      "'Layer 1 - Copy' (Layer) added to the project", "[added] Layer 1 - Copy",
+                     "? Sections: Are you sure you want to delete 'Layer 1' (Layer)?",
                      "'Layer 1' (Layer) removed from the project", "[removed] Layer 1",
                      "'Layer 1' (Layer) deleted", "[destroyed] Layer 1",
                      "The project has been closed"}),
             journal);
-  EXPECT_EQ((Journal{"Are you sure you want to delete 'Layer 1' (Layer)?"}), questions);
 }
 
 TEST_F(DocumentTest, RefusedAndImpossibleRemovals) {
@@ -241,12 +216,12 @@ TEST_F(DocumentTest, RefusedAndImpossibleRemovals) {
   EXPECT_FALSE(document.RemoveItem(a, application));
   answer = AnswerYes;
   EXPECT_FALSE(document.RemoveItem(stranger, application));
-  EXPECT_TRUE(journal.empty());
+  EXPECT_EQ((Journal{"? Sections: Are you sure you want to delete 'A' (Layer)?\nThis item is "
+                     "being used by 'Frame' (Group)",
+                     "? Sections: Are you sure you want to delete 'S' (Layer)?"}),
+            journal);
   EXPECT_FALSE(document.HasChanged());
   EXPECT_EQ((std::vector<std::wstring>{L"A", L"B", L"Frame"}), Names(document));
-  EXPECT_EQ(
-      "Are you sure you want to delete 'A' (Layer)?\nThis item is being used by 'Frame' (Group)",
-      questions[0]);
 
   std::vector<ItemPtr> both{stranger, b};
   EXPECT_FALSE(document.RemoveItems(both, application));  // went on after the failure
@@ -271,6 +246,7 @@ TEST_F(DocumentTest, AddingRules) {
     EXPECT_STREQ("BaseDocument::AddItem", error.what());
   }
   EXPECT_THROW(document.DuplicateItem(nullptr), std::invalid_argument);
+  EXPECT_THROW(document.CreateItemFrom(nullptr), std::invalid_argument);
   EXPECT_THROW(document.RemoveItem(nullptr, application), std::invalid_argument);
 }
 
@@ -330,7 +306,7 @@ TEST_F(DocumentTest, NotificationSwitchSilencesItemEvents) {
   const ItemPtr a = document.Create(boost::make_shared<testing::Layer>());
   document.DuplicateItem(a);
   document.RemoveItem(a, application);
-  EXPECT_TRUE(journal.empty());
+  EXPECT_EQ(Journal{"? Sections: Are you sure you want to delete 'Layer 1' (Layer)?"}, journal);
   EXPECT_FALSE(document.SetNotify(true));
 }
 
@@ -384,11 +360,24 @@ TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
 }
 
 TEST_F(DocumentTest, CopiesAndSwapsKeepTheirIndexes) {
-  MemoryDocument first(false), second(false);
+  MemoryDocument first(false), second(wpath("/projects/b.xml"), false);
   const ItemPtr a = MakeLayer(L"A"), b = MakeLayer(L"B");
   first.AddItem(a);
   second.AddItem(b);
+  second.SetNotify(true);
+  second.UseSI(!first.UseSI());
+  second.HasChanged(!first.HasChanged());
+  second.SetPrintFlag(1, !first.PrintFlag(1));
+  const bool si = second.UseSI(), changed = second.HasChanged(), flag = second.PrintFlag(1);
   first.Swap(second);
+  EXPECT_TRUE(first.SetNotify(false));
+  EXPECT_FALSE(second.SetNotify(false));
+  EXPECT_EQ(wpath("/projects/b.xml"), first.Path());
+  EXPECT_EQ(wpath(), second.Path());
+  EXPECT_EQ(si, first.UseSI());
+  EXPECT_EQ(changed, first.HasChanged());
+  EXPECT_EQ(flag, first.PrintFlag(1));
+  EXPECT_NE(flag, second.PrintFlag(1));
   b->Rename(L"B2");
   EXPECT_TRUE(first.IsNameUsed(L"B2"));
   EXPECT_FALSE(second.IsNameUsed(L"B2"));

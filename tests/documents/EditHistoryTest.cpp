@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "HubJournal.hpp"
 #include "TestItems.hpp"
 #include "orvanta/messages/Message.hpp"
 #include "orvanta/messages/SignalManager.hpp"
@@ -35,43 +36,10 @@ class ReloadingDocument : public MemoryDocument {
   }
 };
 
-// A journal of the hub's messages and item signals; every question answered
-// Yes.
+// The hub's journal; every question answered Yes.
 class HistoryTest : public ::testing::Test {
  protected:
-  HistoryTest() {
-    Signals::SignalManager* hub = Signals::SignalManager::Instance();
-    hub->ConnectToBroadcast(this, &HistoryTest::OnMessage);
-    hub->ConnectToItemAdded(this, &HistoryTest::OnAdded);
-    hub->ConnectToItemCreated(this, &HistoryTest::OnCreated);
-    hub->ConnectToItemRemoved(this, &HistoryTest::OnRemoved);
-    hub->ConnectToItemDestroyed(this, &HistoryTest::OnDestroyed);
-    hub->ConnectToItemChanged(this, &HistoryTest::OnChanged);
-    previous_ = SetMessageBoxHandler(
-        [](const std::wstring&, const std::wstring&, unsigned int) { return int(AnswerYes); });
-  }
-  ~HistoryTest() override {
-    Signals::SignalManager* hub = Signals::SignalManager::Instance();
-    hub->DisconnectFromBroadcast(this, &HistoryTest::OnMessage);
-    hub->DisconnectFromItemAdded(this, &HistoryTest::OnAdded);
-    hub->DisconnectFromItemCreated(this, &HistoryTest::OnCreated);
-    hub->DisconnectFromItemRemoved(this, &HistoryTest::OnRemoved);
-    hub->DisconnectFromItemDestroyed(this, &HistoryTest::OnDestroyed);
-    hub->DisconnectFromItemChanged(this, &HistoryTest::OnChanged);
-    SetMessageBoxHandler(previous_);
-  }
-
-  void OnMessage(boost::shared_ptr<Message> message, bool) {
-    journal.push_back(wstring_to_string(message->Text()));
-  }
-  void Note(const char* what, const Signals::ConstItemPtr& item) {
-    journal.push_back(std::string(what) + " " + wstring_to_string(item->Name()));
-  }
-  void OnAdded(Signals::ConstItemPtr item) { Note("[added]", item); }
-  void OnCreated(Signals::ConstItemPtr item) { Note("[created]", item); }
-  void OnRemoved(Signals::ConstItemPtr item) { Note("[removed]", item); }
-  void OnDestroyed(Signals::ConstItemPtr item) { Note("[destroyed]", item); }
-  void OnChanged(Signals::ConstItemPtr item) { Note("[changed]", item); }
+  HistoryTest() { hub_.otherwise = AnswerYes; }
 
   // The document's items; each must also be found by its name.
   static State StateOf(BaseDocument& document) {
@@ -105,11 +73,9 @@ class HistoryTest : public ::testing::Test {
     return a;
   }
 
-  Journal journal;
+  testing::HubJournal hub_;
+  Journal& journal = hub_.entries;
   const ApplicationModule application{L"Sections", nullptr};
-
- private:
-  MessageBoxHandler previous_;
 };
 
 TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
@@ -161,7 +127,9 @@ TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
     const State before = StateOf(document);
     journal.clear();
     c.operation(document, application);
-    const Journal forward = journal;
+    Journal forward;  // what the redo repeats: all but the questions
+    for (const std::string& entry : journal)
+      if (entry.compare(0, 2, "? ") != 0) forward.push_back(entry);
     const State after = StateOf(document);
     EXPECT_EQ(L"Undo " + c.text, history.UndoText());
 
@@ -179,6 +147,17 @@ TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
     EXPECT_TRUE(document.HasChanged());
     EXPECT_FALSE(history.CanRedo());
   }
+
+  // Undoing and redoing an addition refresh the host's view each time.
+  MemoryDocument document;
+  Fill(document);
+  EditHistory history(document);
+  document.AddItem(MakeLayer(L"D"));
+  const int before = document.refreshes;
+  ASSERT_TRUE(history.Undo());
+  EXPECT_EQ(before + 1, document.refreshes);
+  ASSERT_TRUE(history.Redo());
+  EXPECT_EQ(before + 2, document.refreshes);
 }
 
 // Undoing everything frees every generated name; redoing brings back the same
@@ -305,6 +284,18 @@ TEST_F(HistoryTest, GroupsAndHostEdits) {
   }
   EXPECT_EQ(done, StateOf(document));
   EXPECT_EQ(steps, history.UndoCount());
+
+  // What a host's undo does while the group is taken back is not recorded.
+  int undone = 0;
+  try {
+    EditHistory::Group group(history, L"Broken");
+    history.Push(L"Host", [&] { ++undone, document.AddItem(MakeLayer(L"H")); }, [] {});
+    throw std::runtime_error("host failure");
+  } catch (const std::runtime_error&) {
+  }
+  EXPECT_EQ(1, undone);
+  EXPECT_TRUE(document.IsNameUsed(L"H"));
+  EXPECT_EQ(steps, history.UndoCount());
 }
 
 TEST_F(HistoryTest, CleanStateLimitAndNotification) {
@@ -370,11 +361,24 @@ TEST_F(HistoryTest, OutlivingTheDocument) {
   EditHistory history(*document);
   EXPECT_THROW(EditHistory second(*document), std::invalid_argument);
   const ItemPtr item = document->Create(boost::make_shared<Layer>());
+  document->Create(boost::make_shared<Layer>());
+  ASSERT_TRUE(history.Undo());
   document.reset();
   EXPECT_EQ(nullptr, history.Document());
   EXPECT_FALSE(history.Undo());
   item->Rename(L"free");  // no longer watched
   EXPECT_EQ(0u, history.UndoCount());
+  EXPECT_EQ(0u, history.RedoCount());
+
+  // Also from inside an open group: the group's edits go with the document.
+  auto other = boost::make_shared<MemoryDocument>(false);
+  EditHistory later(*other);
+  {
+    EditHistory::Group group(later, L"Open");
+    other->Create(boost::make_shared<Layer>());
+    other.reset();
+  }
+  EXPECT_EQ(0u, later.UndoCount());
 }
 
 }  // namespace

@@ -1,63 +1,134 @@
+// The string table compiled into the library against its one source,
+// resources/StringTable.tsv: every text loads as written there, nothing else
+// loads, and each text has the shape the library's callers rely on. A few
+// texts are spelled out here as well, so that a mistake in the source itself
+// shows.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <map>
+#include <regex>
 #include <string>
 
 #include "orvanta/frame/OrvantaDLL.hpp"
+#include "orvanta/frame/ReplaceTag.hpp"
+#include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
-// "<id>|<text>" lines of the independent copy of the table.
-std::map<unsigned int, std::wstring> ExpectedTexts() {
-  std::map<unsigned int, std::wstring> texts;
-  std::ifstream file(ORVANTA_EXPECTED_TEXTS);
-  EXPECT_TRUE(file.good()) << ORVANTA_EXPECTED_TEXTS;
+std::map<unsigned int, std::string> Source() {
+  std::map<unsigned int, std::string> texts;
+  std::ifstream file(ORVANTA_STRING_TABLE);
+  EXPECT_TRUE(file.good()) << ORVANTA_STRING_TABLE;
   std::string line;
   while (std::getline(file, line)) {
     if (line.empty() || line[0] == '#') continue;
-    const std::size_t bar = line.find('|');
-    texts[static_cast<unsigned int>(std::stoul(line.substr(0, bar)))] =
-        string_to_wstring(line.substr(bar + 1));
+    const std::size_t tab = line.find('\t');
+    EXPECT_TRUE(texts.emplace(std::stoul(line.substr(0, tab)), line.substr(tab + 1)).second)
+        << "id given twice: " << line;
   }
   return texts;
 }
 
-TEST(StringTable, WholeTableMatches) {
-  const std::map<unsigned int, std::wstring> expected = ExpectedTexts();
-  ASSERT_EQ(179u, expected.size());
+TEST(StringTable, EveryTextLoadsAsWrittenAndNothingElse) {
+  const std::map<unsigned int, std::string> source = Source();
+  ASSERT_EQ(183u, source.size());
   const OrvantaDLL& library = *OrvantaDLL::Instance();
-  for (const auto& text : expected) {
-    SCOPED_TRACE(text.first);
-    EXPECT_EQ(text.second, library.LoadStringW(text.first));
-  }
-}
-
-TEST(StringTable, HoldsNothingElseButTheProgramTexts) {
-  const std::map<unsigned int, std::wstring> expected = ExpectedTexts();
-  const OrvantaDLL& library = *OrvantaDLL::Instance();
+  EXPECT_EQ(L"Orvanta.dll", library.Name());
+  // Tags are "<Name/>"; the only other '<' is the HTML of text 2017.
+  const std::regex shape("([^<\\t\\r\\n]|<[A-Za-z]+/>)*");
   for (unsigned int id = 0; id <= 0x10000; ++id) {
-    if (expected.count(id) || (id >= 1500 && id <= 1503)) continue;
-    EXPECT_EQ(L"", library.LoadStringW(id)) << "unexpected text " << id;
+    const auto found = source.find(id);
+    if (found == source.end()) {
+      EXPECT_EQ(L"", library.LoadStringW(id)) << "unexpected text " << id;
+      continue;
+    }
+    SCOPED_TRACE(found->second);
+    const std::string& text = found->second;
+    EXPECT_EQ(string_to_wstring(text), library.LoadStringW(id));
+    EXPECT_EQ(library.LoadStringW(id), LibraryText(id));
+    EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ');
+    EXPECT_TRUE(id == 2017 || std::regex_match(text, shape));
   }
 }
 
-TEST(StringTable, ProgramWideTexts) {
-  const OrvantaDLL& library = *OrvantaDLL::Instance();
-  const std::wstring home = library.LoadStringW(1500);
-  EXPECT_EQ(0u, home.find(L"http://"));
-  EXPECT_NE(L'/', home.back());
-  EXPECT_EQ(0u, library.LoadStringW(1501).find(L"http://"));
-  EXPECT_FALSE(library.LoadStringW(1502).empty());
-  EXPECT_FALSE(library.LoadStringW(1503).empty());
+TEST(StringTable, TextsAsTheLibrarySpellsThem) {
+  const struct {
+    unsigned int id;
+    const wchar_t* text;
+  } texts[] = {
+      {1505, L"Running '<Directory/>\\<Exe/> <Params/>' from the command line"},
+      {1873,
+       L"Adobe\u00ae Reader\u00ae is needed to view this document, but it is not "
+       L"installed on your computer"},
+      {1929, L"<Name/> - Copy"},
+      {1930, L"<Name/> - Copy (<Number/>)"},
+      {2017, L"<meta http-equiv='Content-Type' content='text/html; charset=iso-8859-1'/>"},
+      {2158, L"Curl error <Number/>: '<Reason/>' while attempting to read data from '<URL/>'"},
+  };
+  for (const auto& t : texts) EXPECT_EQ(t.text, LibraryText(t.id)) << t.id;
 }
 
-TEST(StringTable, TextsAreFreshCopies) {
-  std::wstring text = OrvantaDLL::Instance()->LoadStringW(1952);
-  text += L" and changed";
-  EXPECT_EQ(L"The project has been closed", OrvantaDLL::Instance()->LoadStringW(1952));
+// Placeholders are filled one (tag, value) pair at a time, the first
+// occurrence of the tag each time, the same way by ReplaceTag, LibraryText
+// and Error::Replace; what() follows the text.
+TEST(ReplaceTag, FillsTheFirstOccurrenceOfEachTagInTurn) {
+  typedef std::vector<TagFill> Fills;
+  const struct {
+    const char* name;
+    std::wstring text;
+    Fills fills;
+    std::wstring expected;
+  } cases[] = {
+      {"repeated tag, filled in text order",
+       LibraryText(1964),
+       {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}},
+       L"'Wall 1' (Wall) duplicated as 'Wall 2'"},
+      {"one fill touches the first occurrence only",
+       LibraryText(1964),
+       {{L"<Name/>", L"W"}},
+       L"'W' (<Type/>) duplicated as '<Name/>'"},
+      {"tags are case-sensitive",
+       LibraryText(2044),
+       {{L"<Id/>", L"X"}, {L"<id/>", L"beam"}},
+       L"Error registering '<Name/>' (<Type/>) in factory with ID 'beam'"},
+      {"missing tag",
+       LibraryText(1949),
+       {{L"<Path/>", L"/tmp"}},
+       L"A new project has been created"},
+      {"empty value",
+       LibraryText(1880),
+       {{L"<Path/>", L"/p/a.xml"}, {L"<Reason/>", L""}},
+       L"Cannot open '/p/a.xml'. "},
+      {"a value holding a later tag is filled by the later fill",
+       L"<A/> and <B/>",
+       {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}},
+       L"b and <B/>"},
+      {"empty tag changes nothing", L"<Name/>", {{L"", L"x"}}, L"<Name/>"},
+      {"partial tag", L"<Name/> <Name", {{L"<Name", L"x"}}, L"x/> <Name"},
+      {"non-ASCII value",
+       L"<Path/>",
+       {{L"<Path/>", L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"}},
+       L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::wstring text = c.text;
+    Error error(c.text);
+    for (const TagFill& fill : c.fills) {
+      ReplaceTag(text, fill.tag, fill.value);
+      error.Replace(fill.tag, fill.value);
+    }
+    EXPECT_EQ(c.expected, text);
+    EXPECT_EQ(c.expected, error.Text());
+    EXPECT_EQ(wstring_to_string(c.expected), error.what());
+  }
+  EXPECT_EQ(
+      L"'Wall 1' (Wall) duplicated as 'Wall 2'",
+      LibraryText(1964, {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}}));
 }
 
 }  // namespace

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <boost/make_shared.hpp>
 #include <cmath>
 
 #include "orvanta/frame/OrvantaDLL.hpp"
-#include "orvanta/geometry/KeyboardPress.hpp"
-#include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/Resource.hpp"
 #include "orvanta/platform/SoundPlayer.hpp"
 #include "orvanta/platform/internal/ByteOrder.hpp"
@@ -42,25 +39,6 @@ TEST(SoundBlaster, OnePlayerForSevenSounds) {
   EXPECT_EQ(&player, SoundBlaster::Instance());
   EXPECT_FALSE(player.Play(static_cast<SoundBlaster::SoundEnum>(7)));
   EXPECT_FALSE(player.Play(static_cast<SoundBlaster::SoundEnum>(-1)));
-}
-
-struct Keys {
-  void On(boost::shared_ptr<KeyboardPress> press) { presses.push_back(press); }
-  std::vector<boost::shared_ptr<KeyboardPress>> presses;
-};
-
-TEST(KeyboardPress, TravelsOnTheHub) {
-  Keys keys;
-  Signals::SignalManager* hub = Signals::SignalManager::Instance();
-  hub->ConnectToKeyboardPressNotify(&keys, &Keys::On);
-  hub->KeyboardPressNotify(boost::make_shared<KeyboardPress>(KeyboardPress::KeyUp, 0x41, 'A',
-                                                            KeyboardPress::ShiftState("101")));
-  hub->DisconnectFromKeyboardPressNotify(&keys, &Keys::On);
-  ASSERT_EQ(1u, keys.presses.size());
-  EXPECT_EQ(KeyboardPress::KeyUp, keys.presses[0]->Move());
-  EXPECT_EQ(0x41, keys.presses[0]->Key());
-  EXPECT_EQ('A', keys.presses[0]->Character());
-  EXPECT_EQ(5ul, keys.presses[0]->Shift().to_ulong());
 }
 
 }  // namespace

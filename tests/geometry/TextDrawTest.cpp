@@ -4,34 +4,15 @@
 
 #include <string>
 
+#include "TextDrawRecorder.hpp"
+
 namespace Orvanta {
 namespace {
 
-// Writes down every call it receives, separated by blanks: "+sup" and "-sup"
-// for SuperscriptOn and SuperscriptOff, and so on, and [piece] for DrawText.
-class Recorder final : public TextDraw {
- public:
-  using TextDraw::TextDraw;
-  std::string calls;
-
-  void SuperscriptOn() override { Note("+sup"); }
-  void SuperscriptOff() override { Note("-sup"); }
-  void BoldOn() override { Note("+bold"); }
-  void BoldOff() override { Note("-bold"); }
-  void ItalicOn() override { Note("+italic"); }
-  void ItalicOff() override { Note("-italic"); }
-  void SymbolOn() override { Note("+symbol"); }
-  void SymbolOff() override { Note("-symbol"); }
-  void DrawText(const std::string& piece) override { Note("[" + piece + "]"); }
-
- private:
-  void Note(const std::string& call) { calls += (calls.empty() ? "" : " ") + call; }
-};
-
 std::string CallsFor(const std::string& text) {
-  Recorder recorder(text);
+  testing::TextDrawRecorder recorder(text);
   recorder.DrawString();
-  return recorder.calls;
+  return recorder.Take();
 }
 
 TEST(TextDraw, CallsForTaggedText) {
@@ -60,18 +41,16 @@ TEST(TextDraw, CallsForTaggedText) {
 }
 
 TEST(TextDraw, StylesLeftOnAreSwitchedOffBeforeTheNextDrawing) {
-  Recorder recorder("<sup><symbol><italic><bold>x");
+  testing::TextDrawRecorder recorder("<sup><symbol><italic><bold>x");
   recorder.DrawString();
-  EXPECT_EQ("+sup +symbol +italic +bold [x]", recorder.calls);
-
-  recorder.calls.clear();
+  EXPECT_EQ("+sup +symbol +italic +bold [x]", recorder.Take());
+  EXPECT_EQ(std::vector<bool>(4, true), recorder.Styles());
   recorder.DrawString();
-  EXPECT_EQ("-sup -bold -italic -symbol +sup +symbol +italic +bold [x]", recorder.calls);
-
-  recorder.calls.clear();
+  EXPECT_EQ("-sup -bold -italic -symbol +sup +symbol +italic +bold [x]", recorder.Take());
   recorder.ResetAll();
   recorder.ResetAll();
-  EXPECT_EQ("-sup -bold -italic -symbol", recorder.calls);
+  EXPECT_EQ("-sup -bold -italic -symbol", recorder.Take());
+  EXPECT_EQ(std::vector<bool>(4, false), recorder.Styles());
 }
 
 }  // namespace

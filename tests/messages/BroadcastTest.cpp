@@ -8,148 +8,136 @@
 
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
-// Listens to Broadcast while it lives; notes what the log streams held when
-// each message arrived.
+Signals::SignalManager* Hub() { return Signals::SignalManager::Instance(); }
+
+// Hears the broadcasts while it lives, with std::clog sent into its own
+// stream: each message's severity, flag and text, and what the log held when
+// it arrived.
 class Board {
  public:
-  Board() { Hub()->ConnectToBroadcast(this, &Board::OnMessage); }
-  ~Board() { Hub()->DisconnectFromBroadcast(this, &Board::OnMessage); }
-
-  void OnMessage(boost::shared_ptr<Message> message, bool flag) {
-    messages.push_back(message);
-    flags.push_back(flag);
-    logAtArrival.push_back(log.str());
-    wideLogAtArrival.push_back(wideLog.str());
-  }
-
-  std::vector<boost::shared_ptr<Message>> messages;
-  std::vector<bool> flags;
-  std::vector<std::string> logAtArrival;
-  std::vector<std::wstring> wideLogAtArrival;
-  std::ostringstream log;
-  std::wostringstream wideLog;
-
- private:
-  static Signals::SignalManager* Hub() { return Signals::SignalManager::Instance(); }
-};
-
-// Sends std::clog and std::wclog into the board's streams for one test.
-class BroadcastTest : public ::testing::Test {
- protected:
-  BroadcastTest()
-      : clog_(std::clog.rdbuf(board_.log.rdbuf())), wclog_(std::wclog.rdbuf(board_.wideLog.rdbuf())) {}
-  ~BroadcastTest() override {
+  Board() : clog_(std::clog.rdbuf(log.rdbuf())) { Hub()->ConnectToBroadcast(this, &Board::On); }
+  ~Board() {
+    Hub()->DisconnectFromBroadcast(this, &Board::On);
     std::clog.rdbuf(clog_);
-    std::wclog.rdbuf(wclog_);
+  }
+  void On(boost::shared_ptr<Message> message, bool flag) {
+    seen.push_back(std::to_string(message->Severity()) + (flag ? "!" : " ") +
+                   wstring_to_string(message->Text()) + (message->IsComposite() ? "/" : "") +
+                   " | " + log.str());
+    messages.push_back(message);
   }
 
-  Board board_;
+  std::vector<std::string> seen;
+  std::vector<boost::shared_ptr<Message>> messages;
+  std::ostringstream log;
 
  private:
   std::streambuf* clog_;
-  std::wstreambuf* wclog_;
 };
 
-TEST_F(BroadcastTest, SeveritiesAndFlags) {
+// Errors and critical messages reach the log before any listener, wide ones
+// as UTF-8 on std::clog, wherever it points then.
+TEST(Broadcast, SeveritiesFlagsAndTheLog) {
+  Board board;
   BroadcastInformationMessage("info", true);
+  BroadcastInformationMessage(L"wide info");
   BroadcastWarningMessage(L"warn");
-  BroadcastErrorMessage(std::string("error"), true);
-  BroadcastCriticalMessage(L"critical", false);
-  BroadcastCompositeMessage(L"group");
-  ASSERT_EQ(5u, board_.messages.size());
-  const Message::SeverityType expected[] = {Message::Information, Message::Warning,
-                                            Message::Error, Message::Critical,
-                                            Message::Information};
-  for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(expected[i], board_.messages[i]->Severity());
-  EXPECT_EQ((std::vector<bool>{true, false, true, false, false}), board_.flags);
-  EXPECT_EQ(L"info", board_.messages[0]->Text());
-  EXPECT_TRUE(board_.messages[4]->IsComposite());
-  EXPECT_TRUE(board_.messages[4]->GetComposite()->Children().empty());
-}
-
-TEST_F(BroadcastTest, ErrorsReachTheLogBeforeAnyListener) {
-  BroadcastInformationMessage("not logged");
-  BroadcastErrorMessage("Disk full");
-  BroadcastCriticalMessage("Gone \xC3\xA9");
+  BroadcastWarningMessage("narrow warn", true);
+  BroadcastErrorMessage("Disk full", true);
   BroadcastErrorMessage(L"wide \u00b0");
-  ASSERT_EQ(4u, board_.messages.size());
-  EXPECT_EQ("", board_.logAtArrival[0]);
-  EXPECT_EQ("Disk full\n", board_.logAtArrival[1]);
-  EXPECT_EQ("Disk full\nGone \xC3\xA9\n", board_.logAtArrival[2]);
-  EXPECT_EQ(L"Gone \u00e9", board_.messages[2]->Text());
-  EXPECT_EQ(L"wide \u00b0\n", board_.wideLogAtArrival[3]);
-  EXPECT_EQ("Disk full\nGone \xC3\xA9\n", board_.log.str());
+  BroadcastCriticalMessage("Gone \xC3\xA9");
+  BroadcastCriticalMessage(L"two", true);
+  BroadcastCompositeMessage(L"group");
+  BroadcastCompositeMessage("narrow group", true);
+  EXPECT_EQ((std::vector<std::string>{
+                "0!info | ", "0 wide info | ", "1 warn | ", "1!narrow warn | ",
+                "2!Disk full | Disk full\n", "2 wide \xC2\xB0 | Disk full\nwide \xC2\xB0\n",
+                "3 Gone \xC3\xA9 | Disk full\nwide \xC2\xB0\nGone \xC3\xA9\n",
+                "3!two | Disk full\nwide \xC2\xB0\nGone \xC3\xA9\ntwo\n",
+                "0 group/ | Disk full\nwide \xC2\xB0\nGone \xC3\xA9\ntwo\n",
+                "0!narrow group/ | Disk full\nwide \xC2\xB0\nGone \xC3\xA9\ntwo\n"}),
+            board.seen);
 }
 
-// Wide errors reach std::clog as UTF-8, wherever std::clog is sent meanwhile.
-TEST(Broadcast, WideErrorsFollowTheNarrowLog) {
-  std::ostringstream first, second;
-  std::streambuf* const previous = std::clog.rdbuf(first.rdbuf());
-  BroadcastErrorMessage(L"one \u00b0");
-  std::clog.rdbuf(second.rdbuf());
-  BroadcastCriticalMessage(L"two");
-  std::clog.rdbuf(previous);
-  EXPECT_EQ("one \xC2\xB0\n", first.str());
-  EXPECT_EQ("two\n", second.str());
-}
-
-// A message that notes its own destruction.
-struct Observed : LeafMessage {
-  explicit Observed(bool& destroyed) : LeafMessage(L"observed", Information), destroyed(destroyed) {}
-  ~Observed() override { destroyed = true; }
-  bool& destroyed;
-};
-
-TEST(Broadcast, MessageFreedWhenNobodyListens) {
-  bool destroyed = false;
-  BroadcastMessage(new Observed(destroyed), false);
-  EXPECT_TRUE(destroyed);
-
-  destroyed = false;
+// A message nobody keeps is freed; a listener may keep it.
+TEST(Broadcast, MessagesLiveAsLongAsTheirListenersKeepThem) {
+  struct Observed : LeafMessage {
+    explicit Observed(bool& gone) : LeafMessage(L"observed", Information), gone(gone) {}
+    ~Observed() override { gone = true; }
+    bool& gone;
+  };
+  bool gone = false;
+  BroadcastMessage(new Observed(gone), false);
+  EXPECT_TRUE(gone);
+  gone = false;
   {
     Board board;
-    BroadcastMessage(new Observed(destroyed), true);
-    EXPECT_FALSE(destroyed);  // the board keeps it
-    ASSERT_EQ(1u, board.messages.size());
+    BroadcastMessage(boost::shared_ptr<Message>(new Observed(gone)), true);
+    EXPECT_FALSE(gone);
+    EXPECT_EQ("0!observed | ", board.seen.at(0));
   }
-  EXPECT_TRUE(destroyed);
+  EXPECT_TRUE(gone);
 }
 
 struct Events {
   void Document(Signals::ConstBaseDocumentPtr) { calls.push_back("document"); }
-  void Opening() { calls.push_back("opening"); }
-  void Text(const std::wstring& text) { calls.push_back("text " + std::string(text.begin(), text.end())); }
-  void Number(int n) { calls.push_back("number " + std::to_string(n)); }
+  void Item(Signals::ConstItemPtr) { calls.push_back("item"); }
+  void Plain() { calls.push_back("plain"); }
+  void Text(const std::wstring& text) { calls.push_back(wstring_to_string(text)); }
+  void Number(int n) { calls.push_back(std::to_string(n)); }
+  void Application(Signals::ConstBaseApplicationPtr) { calls.push_back("application"); }
   void Windows(unsigned int a, unsigned int b, long c) {
-    calls.push_back("windows " + std::to_string(a + b + c));
+    calls.push_back(std::to_string(a) + std::to_string(b) + std::to_string(c));
   }
   std::vector<std::string> calls;
 };
 
-TEST(Broadcast, EventsReachTheirSignals) {
-  Signals::SignalManager* hub = Signals::SignalManager::Instance();
+// Each Broadcast function raises its own signal of the hub.
+TEST(Broadcast, EventsRaiseTheirSignals) {
   Events events;
-  hub->ConnectToDocumentClosed(&events, &Events::Document);
-  hub->ConnectToDocumentOpening(&events, &Events::Opening);
-  hub->ConnectToCreateRequested(&events, &Events::Text);
-  hub->ConnectToVisualAppearanceChanged(&events, &Events::Number);
-  hub->ConnectToWindowsMessage(&events, &Events::Windows);
-  BroadcastDocumentClosed(nullptr);
-  BroadcastDocumentOpened(nullptr);  // not listened to
+  Hub()->ConnectToDocumentCreated(&events, &Events::Document);
+  Hub()->ConnectToDocumentOpening(&events, &Events::Plain);
+  Hub()->ConnectToDocumentOpened(&events, &Events::Document);
+  Hub()->ConnectToDocumentClosed(&events, &Events::Document);
+  Hub()->ConnectToItemCreated(&events, &Events::Item);
+  Hub()->ConnectToItemChanged(&events, &Events::Item);
+  Hub()->ConnectToItemSelected(&events, &Events::Item);
+  Hub()->ConnectToItemEditing(&events, &Events::Item);
+  Hub()->ConnectToCreateRequested(&events, &Events::Text);
+  Hub()->ConnectToVisualAppearanceChanged(&events, &Events::Number);
+  Hub()->ConnectToProgramOptionsChanged(&events, &Events::Application);
+  Hub()->ConnectToWindowsMessage(&events, &Events::Windows);
+  BroadcastDocumentCreated(nullptr);
   BroadcastDocumentOpening();
+  BroadcastDocumentOpened(nullptr);
+  BroadcastDocumentClosed(nullptr);
+  BroadcastItemCreated(nullptr);
+  BroadcastItemChanged(nullptr);
+  BroadcastItemSelected(nullptr);
+  BroadcastItemEditing(nullptr);
   BroadcastCreateRequested(L"Beam");
   BroadcastVisualAppearanceChanged(3);
+  BroadcastProgramOptionsChanged(nullptr);
   BroadcastWindowsMessage(1, 2, 3);
-  hub->DisconnectFromDocumentClosed(&events, &Events::Document);
-  hub->DisconnectFromDocumentOpening(&events, &Events::Opening);
-  hub->DisconnectFromCreateRequested(&events, &Events::Text);
-  hub->DisconnectFromVisualAppearanceChanged(&events, &Events::Number);
-  hub->DisconnectFromWindowsMessage(&events, &Events::Windows);
-  EXPECT_EQ((std::vector<std::string>{"document", "opening", "text Beam", "number 3", "windows 6"}),
+  Hub()->DisconnectFromDocumentCreated(&events, &Events::Document);
+  Hub()->DisconnectFromDocumentOpening(&events, &Events::Plain);
+  Hub()->DisconnectFromDocumentOpened(&events, &Events::Document);
+  Hub()->DisconnectFromDocumentClosed(&events, &Events::Document);
+  Hub()->DisconnectFromItemCreated(&events, &Events::Item);
+  Hub()->DisconnectFromItemChanged(&events, &Events::Item);
+  Hub()->DisconnectFromItemSelected(&events, &Events::Item);
+  Hub()->DisconnectFromItemEditing(&events, &Events::Item);
+  Hub()->DisconnectFromCreateRequested(&events, &Events::Text);
+  Hub()->DisconnectFromVisualAppearanceChanged(&events, &Events::Number);
+  Hub()->DisconnectFromProgramOptionsChanged(&events, &Events::Application);
+  Hub()->DisconnectFromWindowsMessage(&events, &Events::Windows);
+  EXPECT_EQ((std::vector<std::string>{"document", "plain", "document", "document", "item", "item",
+                                      "item", "item", "Beam", "3", "application", "123"}),
             events.calls);
 }
 

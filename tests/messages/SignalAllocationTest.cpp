@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AllocationCounter.hpp"
+#include "TestItems.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 
 namespace Orvanta {
@@ -28,10 +29,7 @@ TEST(SignalAllocation, RaisingAllocatesNothing) {
     hub->ConnectToItemChanged(&counter, &Counter::OnItem);
     hub->ConnectToDrawingPositionNotify(&counter, &Counter::OnPosition);
   }
-  // Item is not defined at this layer: share an int's ownership under an item
-  // pointer that is never dereferenced.
-  const Signals::ConstItemPtr item(boost::make_shared<int>(1),
-                                   reinterpret_cast<const Item*>(&counters));
+  const Signals::ConstItemPtr item = testing::MakeLayer(L"Wall 1");
   const long before = testing::AllocationCount();
   for (int i = 0; i < 1000; ++i) {
     hub->ScaleChanged(i);

@@ -36,10 +36,11 @@ using testing::ReadFile;
 using testing::TestApplication;
 using testing::TextDocument;
 
-// Runs `body` in a child process after `prepare` and returns the child's exit
-// status: the body's result (0 to 124), 125 when `prepare` failed, 126 when the
-// body threw, 127 when the child did not exit.
-int InChild(const std::function<bool()>& prepare, const std::function<int()>& body) {
+// Starts `body` in a child process after `prepare`, without waiting for it.
+// Its exit status is the body's result (0 to 124), 125 when `prepare` failed,
+// 126 when the body threw.
+pid_t StartChild(const std::function<int()>& body,
+                 const std::function<bool()>& prepare = [] { return true; }) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) {
@@ -51,31 +52,18 @@ int InChild(const std::function<bool()>& prepare, const std::function<int()>& bo
     }
     ::_exit(result);
   }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
-}
-
-// Starts `body` in a child process without waiting for it; its exit status is
-// the body's result, 126 when it threw.
-pid_t StartChild(const std::function<int()>& body) {
-  std::fflush(nullptr);
-  const pid_t child = ::fork();
-  if (child == 0) {
-    int result = 126;
-    try {
-      result = body();
-    } catch (...) {
-    }
-    ::_exit(result);
-  }
   return child;
 }
 
+// The child's exit status; 127 when it did not exit.
 int ExitStatus(pid_t child) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
+}
+
+int InChild(const std::function<bool()>& prepare, const std::function<int()>& body) {
+  return ExitStatus(StartChild(body, prepare));
 }
 
 // Runs `body` in a child process whose files may not grow past `bytes`.
@@ -425,6 +413,26 @@ TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
   EXPECT_EQ(L"Could not open the error log\nCould not open the error log\n"
             L"Could not open the error log\n",
             errors.str());
+}
+
+// Every file the library opens it closes again: a hundred saves and reads
+// fit in a process that may hold 32 files open.
+TEST(SafeFileWriter, ClosesEveryFileItOpens) {
+  testing::TemporaryFolder home;
+  const wpath file = home.Path() / "Bridge.sec";
+  const auto fewFiles = [] {
+    const rlimit limit{32, 32};
+    return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+  };
+  EXPECT_EQ(0, InChild(fewFiles, [&] {
+              for (int i = 0; i < 100; ++i) {
+                if (Replace(file, std::to_string(i))) return 1;
+                InputFile in(file);
+                std::string text;
+                if (!(in >> text) || text != std::to_string(i)) return 2;
+              }
+              return 0;
+            }));
 }
 
 // What SafeFileWriter refuses, it refuses before writing anything.

@@ -52,6 +52,9 @@ class MemoryDocument : public BaseDocument {
   MemoryDocument(const wpath& path, bool notification) : BaseDocument(path, notification) {}
   void ReadFrom(const wpath&) override {}
   void WriteTo(const wpath&) const override {}
+  void Refresh() override { ++refreshes; }
+
+  int refreshes = 0;  // how often the host's view was asked to refresh
 };
 
 inline ItemPtr MakeLayer(const std::wstring& name, const std::wstring& type = L"Layer") {
