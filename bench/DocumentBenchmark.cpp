@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <boost/filesystem/operations.hpp>
-#include <ctime>
 #include <boost/make_shared.hpp>
+#include <ctime>
 #include <fstream>
 #include <memory>
 #include <random>
@@ -207,9 +207,8 @@ void UndoAllCreates(benchmark::State& state) {
 // An autosave from the host's timer: the document unchanged since its last
 // copy (nothing is written), or changed before each call (a copy is written).
 void Autosave(benchmark::State& state, bool changed) {
-  const boost::filesystem::path folder =
-      boost::filesystem::temp_directory_path() /
-      boost::filesystem::unique_path("orvanta-bench-%%%%-%%%%");
+  const boost::filesystem::path folder = boost::filesystem::temp_directory_path() /
+                                         boost::filesystem::unique_path("orvanta-bench-%%%%-%%%%");
   {
     SmallProject project;
     project.NotifyHasChanged();

@@ -8,8 +8,8 @@
 // arithmetic).
 #include <benchmark/benchmark.h>
 
-#include <boost/units/systems/si/length.hpp>
 #include <boost/units/quantity.hpp>
+#include <boost/units/systems/si/length.hpp>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -18,11 +18,9 @@
 
 namespace {
 
-
 namespace bu = boost::units;
 typedef bu::quantity<bu::si::length> BoostLength;
-typedef decltype(BoostLength() * BoostLength() * BoostLength() * BoostLength())
-    BoostSecondMoment;
+typedef decltype(BoostLength() * BoostLength() * BoostLength() * BoostLength()) BoostSecondMoment;
 
 // Widths and depths between 0.1 m and 1.1 m, the same in every variant.
 double Width(std::size_t i) { return 0.1 + static_cast<double>(i % 1000) * 0.001; }
@@ -56,7 +54,8 @@ void SumQuantity(benchmark::State& state) {
   const auto kCount = static_cast<std::size_t>(state.range(0));
   std::vector<Orvanta::Units::Length> lengths;
   lengths.reserve(kCount);
-  for (std::size_t i = 0; i < kCount; ++i) lengths.emplace_back(Width(i) * 1000.0, Orvanta::Units::mm);
+  for (std::size_t i = 0; i < kCount; ++i)
+    lengths.emplace_back(Width(i) * 1000.0, Orvanta::Units::mm);
   for (auto _ : state) {
     Orvanta::Units::Length total;
     for (const Orvanta::Units::Length& length : lengths) total += length;

@@ -3,8 +3,8 @@
 // object whose member function adds the argument to its total.
 #include <benchmark/benchmark.h>
 
-#include <boost/signals2/signal.hpp>
 #include <boost/make_shared.hpp>
+#include <boost/signals2/signal.hpp>
 #include <vector>
 
 #include "orvanta/messages/SignalManager.hpp"
@@ -41,8 +41,8 @@ void RaiseItemOrvanta(benchmark::State& state) {
   std::vector<Listener> listeners(static_cast<std::size_t>(state.range(0)));
   Orvanta::Signals::ItemSignal signal;
   for (Listener& listener : listeners) signal.Connect(&listener, &Listener::OnItem);
-  const Orvanta::Signals::ConstItemPtr item(
-      boost::make_shared<int>(1), reinterpret_cast<const Orvanta::Item*>(&listeners));
+  const Orvanta::Signals::ConstItemPtr item(boost::make_shared<int>(1),
+                                            reinterpret_cast<const Orvanta::Item*>(&listeners));
   for (auto _ : state) signal.Raise(item);
   benchmark::DoNotOptimize(listeners.front().total);
 }
@@ -52,8 +52,8 @@ void RaiseItemSignals2(benchmark::State& state) {
   boost::signals2::signal<void(Orvanta::Signals::ConstItemPtr)> signal;
   for (Listener& listener : listeners)
     signal.connect([&listener](Orvanta::Signals::ConstItemPtr item) { listener.OnItem(item); });
-  const Orvanta::Signals::ConstItemPtr item(
-      boost::make_shared<int>(1), reinterpret_cast<const Orvanta::Item*>(&listeners));
+  const Orvanta::Signals::ConstItemPtr item(boost::make_shared<int>(1),
+                                            reinterpret_cast<const Orvanta::Item*>(&listeners));
   for (auto _ : state) signal(item);
   benchmark::DoNotOptimize(listeners.front().total);
 }

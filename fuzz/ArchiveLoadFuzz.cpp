@@ -84,11 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string xml = fuzz::Bytes(data + 1, size - 1);
   if (wide) {
     const std::wstring text = string_to_wstring(xml);
-    if (extents) CheckLoad<Wide, Extents>(text);
-    else CheckLoad<Wide, Units::Length>(text);
+    if (extents)
+      CheckLoad<Wide, Extents>(text);
+    else
+      CheckLoad<Wide, Units::Length>(text);
   } else {
-    if (extents) CheckLoad<Narrow, Extents>(xml);
-    else CheckLoad<Narrow, Units::Length>(xml);
+    if (extents)
+      CheckLoad<Narrow, Extents>(xml);
+    else
+      CheckLoad<Narrow, Units::Length>(xml);
   }
   return 0;
 }

@@ -12,12 +12,12 @@
 
 #include "orvanta/platform/TextConversion.hpp"
 
-#define FUZZ_CHECK(condition)                                                           \
-  do {                                                                                  \
-    if (!(condition)) {                                                                 \
+#define FUZZ_CHECK(condition)                                                                 \
+  do {                                                                                        \
+    if (!(condition)) {                                                                       \
       std::fprintf(stderr, "%s:%d: property violated: %s\n", __FILE__, __LINE__, #condition); \
-      std::abort();                                                                     \
-    }                                                                                   \
+      std::abort();                                                                           \
+    }                                                                                         \
   } while (false)
 
 namespace Orvanta {

@@ -29,8 +29,8 @@ namespace {
 class FuzzApplication : public BaseApplication {
  public:
   FuzzApplication()
-      : BaseApplication(nullptr, L"OptionsFuzz", L"OFZ", boost::gregorian::date(2026, 12, 5),
-                        L"", L"Options.xml", L"OptionsFuzz.log", L"OptionsFuzz.chm") {}
+      : BaseApplication(nullptr, L"OptionsFuzz", L"OFZ", boost::gregorian::date(2026, 12, 5), L"",
+                        L"Options.xml", L"OptionsFuzz.log", L"OptionsFuzz.chm") {}
   std::wstring ReportTitle() const override { return L"Report"; }
   std::wstring ReportStyleSheet() const override { return L"report.css"; }
   wpath ReportTransform(const wpath&) const override { return wpath(L"report.xsl"); }

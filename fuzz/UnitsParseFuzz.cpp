@@ -142,8 +142,7 @@ bool IsExactNumberText(const std::wstring& text) {
   if (body == L"inf" || body == L"infinity" || body == L"nan") return true;
   if (body.size() < 5 || body.compare(0, 4, L"nan(") != 0 || body.back() != L')') return false;
   for (std::size_t i = 4; i + 1 < body.size(); ++i)
-    if (!IsDigit(body[i]) && !(body[i] >= L'a' && body[i] <= L'z') && body[i] != L'_')
-      return false;
+    if (!IsDigit(body[i]) && !(body[i] >= L'a' && body[i] <= L'z') && body[i] != L'_') return false;
   return true;
 }
 

@@ -52,8 +52,7 @@ BaseApplication::BaseApplication(HINSTANCE instance, const std::wstring& program
                                  const std::wstring& programPrefix,
                                  const boost::gregorian::date& releaseDate,
                                  const std::wstring& hostText, const std::wstring& configFileName,
-                                 const std::wstring& logFileName,
-                                 const std::wstring& helpFileName)
+                                 const std::wstring& logFileName, const std::wstring& helpFileName)
     : ApplicationModule(programName, instance),
       manuals_(new DocumentLibrary),
       host_text_(hostText),
@@ -91,7 +90,9 @@ std::wstring BaseApplication::ProgramName() { return program_name; }
 std::wstring BaseApplication::Prefix() { return prefix; }
 boost::gregorian::date BaseApplication::ReleaseDate() { return release_date; }
 
-unsigned int BaseApplication::MajorVersion() { return ProgramVersionInfo().GetFileVersionMS() >> 16; }
+unsigned int BaseApplication::MajorVersion() {
+  return ProgramVersionInfo().GetFileVersionMS() >> 16;
+}
 unsigned int BaseApplication::MinorVersion() {
   return ProgramVersionInfo().GetFileVersionMS() & 0xFFFFu;
 }
@@ -184,8 +185,7 @@ bool BaseApplication::SaveUserOptions() const {
   // The log's lines come once the file is written, so that a failure leaves
   // no trace in the log either.
   Log() << L"Saving configuration file: " << path_to_wstring(file) << L'\n'
-        << L"Writing to XML archive" << L'\n'
-        << L"Finished writing archive" << L'\n' << L'\n';
+        << L"Writing to XML archive" << L'\n' << L"Finished writing archive" << L'\n' << L'\n';
   return true;
 }
 

@@ -16,7 +16,8 @@ void DocumentLibrary::RegisterDocument(boost::shared_ptr<ElectronicDocument> doc
   if (document) documents_.emplace(document->Name(), document);
 }
 
-boost::shared_ptr<ElectronicDocument> DocumentLibrary::FindDocument(const std::wstring& name) const {
+boost::shared_ptr<ElectronicDocument> DocumentLibrary::FindDocument(
+    const std::wstring& name) const {
   const auto found = documents_.find(name);
   return found == documents_.end() ? boost::shared_ptr<ElectronicDocument>() : found->second;
 }

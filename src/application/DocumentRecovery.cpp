@@ -18,9 +18,9 @@ std::wstring RecoveredText(const RecoveryRecord& record) {
   std::string time = boost::posix_time::to_iso_extended_string(record.time);
   std::replace(time.begin(), time.end(), 'T', ' ');
   // The time first: it holds no placeholder, and the path may.
-  return LibraryText(record.original.empty() ? 3021 : 3020,
-                     {{L"<Time/>", string_to_wstring(time)},
-                      {L"<Path/>", path_to_wstring(record.original)}});
+  return LibraryText(
+      record.original.empty() ? 3021 : 3020,
+      {{L"<Time/>", string_to_wstring(time)}, {L"<Path/>", path_to_wstring(record.original)}});
 }
 
 }  // namespace
@@ -45,11 +45,10 @@ bool DocumentRecovery::Autosave() {
 
 std::vector<RecoveryRecord> DocumentRecovery::Recoverable() const {
   std::vector<RecoveryRecord> records = RecoveryCopy::ReadRecords(folder_);
-  records.erase(std::remove_if(records.begin(), records.end(),
-                               [](const RecoveryRecord& record) {
-                                 return IsProcessRunning(record.process);
-                               }),
-                records.end());
+  records.erase(
+      std::remove_if(records.begin(), records.end(),
+                     [](const RecoveryRecord& record) { return IsProcessRunning(record.process); }),
+      records.end());
   std::stable_sort(
       records.begin(), records.end(),
       [](const RecoveryRecord& a, const RecoveryRecord& b) { return a.time > b.time; });

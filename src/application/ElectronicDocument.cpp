@@ -23,8 +23,7 @@ bool ElectronicDocument::Find() const {
   return boost::filesystem::exists(FullPath(), error);
 }
 
-PDF::AcrobatReaderNotInstalledError::AcrobatReaderNotInstalledError()
-    : Error(LibraryText(1873)) {}
+PDF::AcrobatReaderNotInstalledError::AcrobatReaderNotInstalledError() : Error(LibraryText(1873)) {}
 PDF::AcrobatReaderNotInstalledError::~AcrobatReaderNotInstalledError() = default;
 
 PDF::PDFNotFoundError::PDFNotFoundError(const std::wstring& name, const wpath& path)

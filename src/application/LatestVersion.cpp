@@ -97,9 +97,8 @@ std::wstring detail::VersionText(unsigned int version) {
 
 std::wstring detail::DownloadErrorText(int code, const std::string& url) {
   const std::wstring reason =
-      code >= 1 && code <= 7
-          ? LibraryText(2158u + static_cast<unsigned int>(code))
-          : string_to_wstring(curl_easy_strerror(static_cast<CURLcode>(code)));
+      code >= 1 && code <= 7 ? LibraryText(2158u + static_cast<unsigned int>(code))
+                             : string_to_wstring(curl_easy_strerror(static_cast<CURLcode>(code)));
   return LibraryText(2158, {{L"<Number/>", std::to_wstring(code)},
                             {L"<Reason/>", reason},
                             {L"<URL/>", string_to_wstring(url)}});
@@ -142,8 +141,8 @@ std::wstring LatestVersion::DownloadErrorText(int code) const {
 
 void BaseApplication::BroadcastLatestVersion() const {
   const LatestVersion latest(path_to_string(LatestVersionPath()));
-  BroadcastInformationMessage(
-      LibraryText(1547, {{L"<Version/>", latest.ProductVersionAsText()}}), false);
+  BroadcastInformationMessage(LibraryText(1547, {{L"<Version/>", latest.ProductVersionAsText()}}),
+                              false);
 }
 
 }  // namespace Orvanta

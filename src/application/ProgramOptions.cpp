@@ -92,9 +92,9 @@ Extents DrawingBoard(const Units::Length& depth, const Units::Length& height,
                      const Units::Length& width) {
   const Units::Length zero(0.0);
   if (!(depth > zero) || !(height > zero) || !(width > zero))
-    throw Error(LibraryText(2043, {{L"<Depth/>", Shown(depth)},
-                                   {L"<Height/>", Shown(height)},
-                                   {L"<Width/>", Shown(width)}}));
+    throw Error(LibraryText(
+        2043,
+        {{L"<Depth/>", Shown(depth)}, {L"<Height/>", Shown(height)}, {L"<Width/>", Shown(width)}}));
   Extents board;
   board.SetMinMaxX(-width, width);
   board.SetMinMaxY(-width, width);

@@ -138,14 +138,14 @@ wpath BaseApplication::CallMSXMLEngine(const wpath& xml, const wpath& xsl,
 
 wpath BaseApplication::CallAltovaEngine(const wpath& xml, const wpath& xsl,
                                         const wpath& html) const {
-  return detail::RunReportEngine(*detail::FindReportEngine(AltovaXML), EnginePath(), xml, xsl,
-                                 html, report_engine_);
+  return detail::RunReportEngine(*detail::FindReportEngine(AltovaXML), EnginePath(), xml, xsl, html,
+                                 report_engine_);
 }
 
 wpath BaseApplication::CallLibXSLTEngine(const wpath& xml, const wpath& xsl,
                                          const wpath& html) const {
-  return detail::RunReportEngine(*detail::FindReportEngine(XSLTProc), EnginePath(), xml, xsl,
-                                 html, report_engine_);
+  return detail::RunReportEngine(*detail::FindReportEngine(XSLTProc), EnginePath(), xml, xsl, html,
+                                 report_engine_);
 }
 
 int BaseApplication::WaitForReportEngine() const { return report_engine_.Wait(); }

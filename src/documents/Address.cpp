@@ -7,9 +7,8 @@ namespace Orvanta {
 Address::Address() = default;
 
 Address::Address(const std::wstring& street1, const std::wstring& street2,
-                 const std::wstring& street3, const std::wstring& town,
-                 const std::wstring& county, const std::wstring& postcode,
-                 const std::wstring& country)
+                 const std::wstring& street3, const std::wstring& town, const std::wstring& county,
+                 const std::wstring& postcode, const std::wstring& country)
     : street1_(street1),
       street2_(street2),
       street3_(street3),
@@ -20,7 +19,7 @@ Address::Address(const std::wstring& street1, const std::wstring& street2,
 
 Address::Address(const std::wstring& full) {
   const std::wstring text = full.substr(0, full.find(L'\0'));  // str() ends with a NUL
-  std::wstring* const fields[] = {&street1_, &street2_, &street3_, &town_,
+  std::wstring* const fields[] = {&street1_, &street2_,  &street3_, &town_,
                                   &county_,  &postcode_, &country_};
   std::size_t start = 0;
   for (std::wstring* field : fields) {

@@ -11,13 +11,13 @@
 #include "DocumentObserver.hpp"
 #include "ItemNameIndex.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
-#include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/messages/Broadcast.hpp"
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 #include "orvanta/platform/WideStreams.hpp"
 
 namespace Orvanta {
@@ -331,9 +331,8 @@ bool BaseDocument::Add(ItemPtr item, const detail::Insertion& how) {
   items_.push_back(item);
   names_->Add(item);
   HasChanged(true);
-  TellObservers(observers_, [&](detail::DocumentObserver& o) {
-    o.Inserted(item, items_.size() - 1, how);
-  });
+  TellObservers(observers_,
+                [&](detail::DocumentObserver& o) { o.Inserted(item, items_.size() - 1, how); });
   Refresh();
   if (notification_) {
     Announce(ItemText(1965, *item));
@@ -370,9 +369,9 @@ ItemPtr BaseDocument::DuplicateItem(boost::shared_ptr<const Item> source) {
   ItemPtr copy = CreateItemFrom(source);
   copy->Rename(names_->FirstFreeCopyName(source->Name()));
   if (notification_) {
-    Announce(LibraryText(1964, {{L"<Name/>", source->Name()},
-                                {L"<Type/>", source->Type()},
-                                {L"<Name/>", copy->Name()}}));
+    Announce(LibraryText(
+        1964,
+        {{L"<Name/>", source->Name()}, {L"<Type/>", source->Type()}, {L"<Name/>", copy->Name()}}));
     Hub().ItemCreated(copy);
   }
   detail::Insertion how(detail::Insertion::Duplicated);
@@ -487,8 +486,7 @@ void DocumentAccess::Detach(BaseDocument& document, DocumentObserver* observer) 
 bool DocumentAccess::Insert(BaseDocument& document, const ItemPtr& item, std::size_t position) {
   if (document.names_->Holds(item.get())) return false;
   std::vector<ItemPtr>& items = document.items_;
-  items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min(position, items.size())),
-               item);
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min(position, items.size())), item);
   document.names_->Add(item);
   ++document.revision_;
   return true;

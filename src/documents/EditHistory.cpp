@@ -11,8 +11,8 @@
 
 #include "DocumentObserver.hpp"
 #include "orvanta/messages/Message.hpp"
-#include "orvanta/platform/LibraryText.hpp"
 #include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/platform/LibraryText.hpp"
 
 namespace Orvanta {
 namespace detail {
@@ -187,7 +187,7 @@ class GroupRecord final : public Record {
   // throws, those already done are put back and the exception passes on.
   void Replay(HistoryRecorder& recorder, Effects& effects, bool redo);
 
-  std::wstring text_;           // empty: from the records
+  std::wstring text_;            // empty: from the records
   unsigned int batch_text_ = 0;  // a batch's text for several records
   std::vector<Step> records_;
 };
@@ -438,8 +438,8 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
 
   EditHistory& history_;
   BaseDocument* document_;
-  std::deque<Step> undo_;   // the last step done at the back
-  std::vector<Step> redo_;  // the last step undone at the back
+  std::deque<Step> undo_;              // the last step done at the back
+  std::vector<Step> redo_;             // the last step undone at the back
   std::unique_ptr<GroupRecord> open_;  // the open group's step
   int depth_ = 0;
   std::vector<bool> flags_;  // the changed flag as each open group began
@@ -508,10 +508,10 @@ class InsertRecord final : public Record {
       effects.Raise(&Signals::SignalManager::ItemCreated, item_);
     } else if (kind_ == Insertion::Duplicated) {
       // Worded as DuplicateItem words it.
-      effects.Announce(Orvanta::LibraryText(
-          1964, {{L"<Name/>", names_ ? names_->first : std::wstring()},
-                 {L"<Type/>", names_ ? names_->second : std::wstring()},
-                 {L"<Name/>", item_->Name()}}));
+      effects.Announce(
+          Orvanta::LibraryText(1964, {{L"<Name/>", names_ ? names_->first : std::wstring()},
+                                      {L"<Type/>", names_ ? names_->second : std::wstring()},
+                                      {L"<Name/>", item_->Name()}}));
       effects.Raise(&Signals::SignalManager::ItemCreated, item_);
     }
     effects.Addition(item_);
@@ -519,10 +519,14 @@ class InsertRecord final : public Record {
 
   std::wstring Text() const override {
     switch (kind_) {
-      case Insertion::Created: return Named(kCreateText, item_->Name());
-      case Insertion::Duplicated: return Named(kDuplicateText, names_ ? names_->first : L"");
-      case Insertion::Pasted: return Named(kPasteText, names_->second);
-      default: return Named(kAddText, item_->Name());
+      case Insertion::Created:
+        return Named(kCreateText, item_->Name());
+      case Insertion::Duplicated:
+        return Named(kDuplicateText, names_ ? names_->first : L"");
+      case Insertion::Pasted:
+        return Named(kPasteText, names_->second);
+      default:
+        return Named(kAddText, item_->Name());
     }
   }
 

@@ -16,9 +16,9 @@ ItemFactory& ItemFactory::Instance() {
 void ItemFactory::Add(boost::shared_ptr<Item> prototype, const std::wstring& id) {
   const std::wstring used = id.empty() ? prototype->Type() : id;
   if (!Register(prototype, used))
-    throw Error(LibraryText(2044, {{L"<Name/>", prototype->Name()},
-                                   {L"<Type/>", prototype->Type()},
-                                   {L"<id/>", used}}));
+    throw Error(LibraryText(
+        2044,
+        {{L"<Name/>", prototype->Name()}, {L"<Type/>", prototype->Type()}, {L"<id/>", used}}));
 }
 
 void ItemFactory::Add(Item* prototype, const std::wstring& id) {

@@ -208,15 +208,13 @@ class RecoveryWriter final : public DocumentObserver {
   }
 
  private:
-
   void WriteRecord(const wpath& copy) {
     std::ostringstream text;
     text << kMagic << '\n'
          << "original " << Escape(path_to_string(document_->Path())) << '\n'
          << "program " << Escape(wstring_to_string(program_)) << '\n'
          << "time "
-         << boost::posix_time::to_iso_extended_string(
-                boost::posix_time::second_clock::local_time())
+         << boost::posix_time::to_iso_extended_string(boost::posix_time::second_clock::local_time())
          << '\n'
          << "process " << process_.id << '\n'
          << "started " << process_.started << '\n'
@@ -239,8 +237,7 @@ class RecoveryWriter final : public DocumentObserver {
 
 }  // namespace detail
 
-RecoveryCopy::RecoveryCopy(BaseDocument& document, const wpath& folder,
-                           const std::wstring& program)
+RecoveryCopy::RecoveryCopy(BaseDocument& document, const wpath& folder, const std::wstring& program)
     : writer_(new detail::RecoveryWriter(document, folder, program)) {}
 
 RecoveryCopy::~RecoveryCopy() = default;

@@ -21,9 +21,7 @@ Units::Length Circle::Circumference() const { return kPi * diameter_; }
 
 Units::Area Circle::Area() const { return kPi * diameter_ * diameter_ / 4.0; }
 
-Units::Volume Circle::FirstMomentOfArea() const {
-  return diameter_ * diameter_ * diameter_ / 6.0;
-}
+Units::Volume Circle::FirstMomentOfArea() const { return diameter_ * diameter_ * diameter_ / 6.0; }
 
 Units::SecondMomentOfArea Circle::SecondMomentOfArea() const {
   return kPi * (diameter_ * diameter_) * (diameter_ * diameter_) / 64.0;

@@ -34,8 +34,7 @@ void Extents::SetMinMaxZ(const Units::Length& a, const Units::Length& b) {
   z_extents_ = LengthRange(a, b);
 }
 
-void Extents::ExpandBy(const Units::Length& dx, const Units::Length& dy,
-                       const Units::Length& dz) {
+void Extents::ExpandBy(const Units::Length& dx, const Units::Length& dy, const Units::Length& dz) {
   x_extents_ = Expanded(x_extents_, dx);
   y_extents_ = Expanded(y_extents_, dy);
   z_extents_ = Expanded(z_extents_, dz);

@@ -81,9 +81,7 @@ Rect Rect::InflatedBy(const Units::Length& dx, const Units::Length& dy) const {
   return Rect(Left() - dx, Top() - dy, right_ + dx, bottom_ + dy);
 }
 
-void Rect::Inflate(const Units::Length& dx, const Units::Length& dy) {
-  *this = InflatedBy(dx, dy);
-}
+void Rect::Inflate(const Units::Length& dx, const Units::Length& dy) { *this = InflatedBy(dx, dy); }
 
 Rect Rect::Normalized() const {
   return Rect(std::min(Left(), right_), std::min(Top(), bottom_), std::max(Left(), right_),

@@ -6,7 +6,11 @@
 namespace Orvanta {
 
 TextDraw::TextDraw(const std::string& text)
-    : bold_(false), italic_(false), superscript_(false), symbol_(false), text_(text),
+    : bold_(false),
+      italic_(false),
+      superscript_(false),
+      symbol_(false),
+      text_(text),
       position_(0) {}
 
 TextDraw::~TextDraw() = default;

@@ -74,12 +74,18 @@ void BroadcastDocumentOpened(boost::shared_ptr<const BaseDocument> document) {
 void BroadcastDocumentClosed(boost::shared_ptr<const BaseDocument> document) {
   Hub().DocumentClosed(std::move(document));
 }
-void BroadcastItemCreated(boost::shared_ptr<const Item> item) { Hub().ItemCreated(std::move(item)); }
-void BroadcastItemChanged(boost::shared_ptr<const Item> item) { Hub().ItemChanged(std::move(item)); }
+void BroadcastItemCreated(boost::shared_ptr<const Item> item) {
+  Hub().ItemCreated(std::move(item));
+}
+void BroadcastItemChanged(boost::shared_ptr<const Item> item) {
+  Hub().ItemChanged(std::move(item));
+}
 void BroadcastItemSelected(boost::shared_ptr<const Item> item) {
   Hub().ItemSelected(std::move(item));
 }
-void BroadcastItemEditing(boost::shared_ptr<const Item> item) { Hub().ItemEditing(std::move(item)); }
+void BroadcastItemEditing(boost::shared_ptr<const Item> item) {
+  Hub().ItemEditing(std::move(item));
+}
 void BroadcastCreateRequested(const std::wstring& type) { Hub().CreateRequested(type); }
 void BroadcastVisualAppearanceChanged(const int& appearance) {
   Hub().VisualAppearanceChanged(appearance);

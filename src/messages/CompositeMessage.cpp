@@ -45,8 +45,7 @@ bool CompositeMessage::FindComponent(Child child) const {
 void CompositeMessage::ClearComponents() { children_.clear(); }
 
 bool CompositeMessage::HasChildWithSeverity(SeverityType severity) const {
-  return FindChildMessageIf([severity](const Child& c) { return Rank(c) == severity; }) !=
-         nullptr;
+  return FindChildMessageIf([severity](const Child& c) { return Rank(c) == severity; }) != nullptr;
 }
 
 void CompositeMessage::Swap(CompositeMessage& other) noexcept {

@@ -28,9 +28,7 @@ std::wstring Message::ReadableTimestamp() const {
   return boost::posix_time::to_simple_wstring(timestamp_);
 }
 
-std::wstring Message::TimestampedText() const {
-  return L"[" + ReadableTimestamp() + L"] " + text_;
-}
+std::wstring Message::TimestampedText() const { return L"[" + ReadableTimestamp() + L"] " + text_; }
 
 bool Message::operator==(const Message& other) const {
   return text_ == other.text_ && timestamp_ == other.timestamp_;

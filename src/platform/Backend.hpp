@@ -46,9 +46,8 @@ std::vector<std::wstring> ProcessCommandLine();
 long ShellFolderPath(int csidl, wpath& folder);
 
 // ShellOpen.
-long ShellOpen(const std::wstring& verb, const wpath& file,
-               const std::wstring& parameters, const wpath& directory,
-               int showCommand);
+long ShellOpen(const std::wstring& verb, const wpath& file, const std::wstring& parameters,
+               const wpath& directory, int showCommand);
 // Starts a program (never opens a document) as ShellOpen does: with
 // `arguments` as they are where programs take a list (POSIX), with
 // `parameters` (the same arguments as one command-line text) where they take
@@ -79,8 +78,7 @@ bool PlayModuleSound(HINSTANCE module, unsigned int id, std::chrono::steady_cloc
 void OpenHelp(HelpFormat format, const wpath& file, unsigned int command, unsigned long data);
 
 // MessageBox: the box shown when no handler is set.
-int DefaultMessageBox(const std::wstring& text, const std::wstring& caption,
-                      unsigned int style);
+int DefaultMessageBox(const std::wstring& text, const std::wstring& caption, unsigned int style);
 
 // SystemError.
 std::wstring LastErrorText();
@@ -104,7 +102,8 @@ FileHandle OpenForLogging(const wpath& file, bool append, boost::system::error_c
 // The count read (0 at the end of the file), or -1 with `error` set.
 long long ReadFile(FileHandle file, void* data, std::size_t size, boost::system::error_code& error);
 // Writes all of `data`; false, with `error` set, otherwise.
-bool WriteFile(FileHandle file, const void* data, std::size_t size, boost::system::error_code& error);
+bool WriteFile(FileHandle file, const void* data, std::size_t size,
+               boost::system::error_code& error);
 // Moves to `offset` from the start (0), the current position (1) or the end
 // (2); the new position, or -1 with `error` set.
 long long SeekFile(FileHandle file, long long offset, int origin, boost::system::error_code& error);

@@ -64,8 +64,7 @@ int FileBuffer::sync() { return Flush() ? 0 : -1; }
 FileBuffer::pos_type FileBuffer::seekoff(off_type offset, std::ios_base::seekdir direction,
                                          std::ios_base::openmode which) {
   const pos_type failed(off_type(-1));
-  if (mode_ != Reading || file_ == sys::kNoFile || (which & std::ios_base::in) == 0)
-    return failed;
+  if (mode_ != Reading || file_ == sys::kNoFile || (which & std::ios_base::in) == 0) return failed;
   boost::system::error_code error;
   if (direction == std::ios_base::cur) {
     // Where the reader is: the file's position less what is still buffered.

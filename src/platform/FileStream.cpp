@@ -16,10 +16,14 @@ class FileErrors : public boost::system::error_category {
   const char* name() const noexcept override { return "orvanta file"; }
   std::string message(int code) const override {
     switch (static_cast<FileError>(code)) {
-      case FileError::NotRegularFile: return "Not a regular file";
-      case FileError::ReadOnly: return "The file is read-only";
-      case FileError::SymbolicLink: return "A symbolic link is in the file's place";
-      case FileError::ChangedSinceRead: return "The file was changed by another program since it was read";
+      case FileError::NotRegularFile:
+        return "Not a regular file";
+      case FileError::ReadOnly:
+        return "The file is read-only";
+      case FileError::SymbolicLink:
+        return "A symbolic link is in the file's place";
+      case FileError::ChangedSinceRead:
+        return "The file was changed by another program since it was read";
     }
     return "Unknown file error";
   }
@@ -72,8 +76,7 @@ LogFileStream::~LogFileStream() { close(); }
 void LogFileStream::open(const wpath& file, std::ios_base::openmode mode) {
   close();
   boost::system::error_code error;
-  const sys::FileHandle handle =
-      sys::OpenForLogging(file, (mode & std::ios_base::app) != 0, error);
+  const sys::FileHandle handle = sys::OpenForLogging(file, (mode & std::ios_base::app) != 0, error);
   if (handle == sys::kNoFile) return;
   std::unique_ptr<detail::FileBuffer> opened(
       new detail::FileBuffer(handle, detail::FileBuffer::Writing, true));

@@ -44,9 +44,7 @@ ModuleVersionInfo::ModuleVersionInfo(HINSTANCE module) : module_(module) {}
 
 unsigned long ModuleVersionInfo::GetFileVersionMS() const { return Read(module_).mostSignificant; }
 
-unsigned long ModuleVersionInfo::GetFileVersionLS() const {
-  return Read(module_).leastSignificant;
-}
+unsigned long ModuleVersionInfo::GetFileVersionLS() const { return Read(module_).leastSignificant; }
 
 std::wstring ModuleVersionInfo::ProductVersion(unsigned int) const {
   return Read(module_).productVersion;

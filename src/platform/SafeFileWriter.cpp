@@ -42,8 +42,7 @@ SafeFileWriter::SafeFileWriter(const wpath& target) : state_(new State) {
   state_->stream.rdbuf(state_->buffer.get());
 }
 
-SafeFileWriter::SafeFileWriter(const wpath& target, const FileStamp& expected)
-    : state_(new State) {
+SafeFileWriter::SafeFileWriter(const wpath& target, const FileStamp& expected) : state_(new State) {
   sys::BeginReplacement(state_->replacement, target, &expected);
   state_->buffer = BufferOn(state_->replacement);
   state_->stream.rdbuf(state_->buffer.get());
@@ -63,9 +62,8 @@ FileStamp SafeFileWriter::Commit() {
   state.stream.flush();
   if (!state.buffer->Flush() || !state.stream) {
     const boost::system::error_code error =
-        state.buffer->Error()
-            ? state.buffer->Error()
-            : boost::system::errc::make_error_code(boost::system::errc::io_error);
+        state.buffer->Error() ? state.buffer->Error()
+                              : boost::system::errc::make_error_code(boost::system::errc::io_error);
     state.Abandon();
     throw boost::filesystem::filesystem_error("Cannot write the file", state.replacement.target,
                                               error);

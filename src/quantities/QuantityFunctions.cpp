@@ -11,9 +11,7 @@ double sec(const Angle& angle) { return 1.0 / std::sin(angle.value()); }
 
 }  // namespace Units
 
-Units::Acceleration Gravity() {
-  return Units::Acceleration(9.80665, Units::m_per_s2);
-}
+Units::Acceleration Gravity() { return Units::Acceleration(9.80665, Units::m_per_s2); }
 
 Units::MassDensity WeightToDensity(const Units::WeightDensity& w) {
   return Units::MassDensity(w.value() / Gravity().value());

@@ -6,8 +6,8 @@
 namespace Orvanta {
 namespace Units {
 
-#define ORVANTA_UNIT(Type, identifier, label, factor)  \
-  const Type identifier(static_cast<double>(factor), \
+#define ORVANTA_UNIT(Type, identifier, label, factor) \
+  const Type identifier(static_cast<double>(factor),  \
                         Orvanta::detail::StaticLabelTag<labels::identifier>());
 #include "orvanta/quantities/Units.def"
 

@@ -7,8 +7,7 @@ namespace detail {
 extern const EmbeddedResource kEmbeddedResources[];
 extern const std::size_t kEmbeddedResourceCount;
 
-const EmbeddedResource* FindEmbeddedResource(ResourceKind kind,
-                                             unsigned int id) noexcept {
+const EmbeddedResource* FindEmbeddedResource(ResourceKind kind, unsigned int id) noexcept {
   // A few dozen entries at most: a linear search is the fastest there is.
   for (std::size_t i = 0; i < kEmbeddedResourceCount; ++i) {
     const EmbeddedResource& resource = kEmbeddedResources[i];

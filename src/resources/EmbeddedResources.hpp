@@ -20,8 +20,7 @@ struct EmbeddedResource {
 
 // The resource of that kind and id, or nullptr when the library has none. The
 // data lives as long as the library.
-const EmbeddedResource* FindEmbeddedResource(ResourceKind kind,
-                                             unsigned int id) noexcept;
+const EmbeddedResource* FindEmbeddedResource(ResourceKind kind, unsigned int id) noexcept;
 
 }  // namespace detail
 }  // namespace Orvanta

@@ -153,7 +153,8 @@ TEST_F(ApplicationTest, OptionsSaveAndLoadThroughTheLogAndSayHowItWent) {
   EXPECT_EQ(L"User options successfully loaded from '" + path_to_wstring(app.ConfigFile()) + L"'",
             catcher.leaves[0]);
   EXPECT_EQ(0u, catcher.leaves[1].find(L"Error loading user options: "));
-  EXPECT_NE(std::wstring::npos, log.Text().find(L"Reading from XML archive\nFinished reading archive\n\n"));
+  EXPECT_NE(std::wstring::npos,
+            log.Text().find(L"Reading from XML archive\nFinished reading archive\n\n"));
 }
 
 TEST_F(ApplicationTest, SwitchesAndOptionsFileDecideTheLog) {
@@ -185,7 +186,8 @@ TEST_F(ApplicationTest, DrawingBoardExtentsAreValidated) {
   TestApplication app;
   app.SetDrawingBoardExtents(Units::Length(5.0), Units::Length(2.0), Units::Length(4.0));
   try {
-    app.SetDrawingBoardExtents(Units::Length(5.0), Units::Length(2.0), Units::Length(0.0, Units::mm));
+    app.SetDrawingBoardExtents(Units::Length(5.0), Units::Length(2.0),
+                               Units::Length(0.0, Units::mm));
     ADD_FAILURE() << "accepted a zero width";
   } catch (const Error& error) {
     EXPECT_STREQ(
@@ -205,7 +207,8 @@ struct Appearance {
 TEST_F(ApplicationTest, VisualAppearanceIsAlwaysAnnounced) {
   TestApplication app;
   Appearance appearance;
-  Signals::SignalManager::Instance()->ConnectToVisualAppearanceChanged(&appearance, &Appearance::On);
+  Signals::SignalManager::Instance()->ConnectToVisualAppearanceChanged(&appearance,
+                                                                       &Appearance::On);
   app.SetVisualAppearance(6);
   app.SetVisualAppearance(6);
   Signals::SignalManager::Instance()->DisconnectFromVisualAppearanceChanged(&appearance,

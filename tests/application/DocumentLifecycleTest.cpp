@@ -41,8 +41,9 @@ TEST_F(ApplicationTest, SaveBacksUpFirstAndNeverStopsForIt) {
   project->text = "third";
   project->Save();  // now the file as last saved is kept
   EXPECT_EQ("second", ReadFile(home_.Path() / "Bridge.bak"));
-  EXPECT_EQ("A backup of the project has been saved as '" + (home_.Path() / "Bridge.bak").string() + "'",
-            journal[0]);
+  EXPECT_EQ(
+      "A backup of the project has been saved as '" + (home_.Path() / "Bridge.bak").string() + "'",
+      journal[0]);
 
   SharedProgramOptions::SetBackupExtension(".old");
   EXPECT_EQ(home_.Path() / "Bridge.old", project->BackupPath());
@@ -63,9 +64,9 @@ TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
   EXPECT_EQ(file, project->Path());
   EXPECT_TRUE(project->HasChanged());
   EXPECT_EQ("content", ReadFile(copy));
-  EXPECT_EQ((Journal{"The project has been saved at a new location: '" + copy.string() + "'",
-                     "[saved]"}),
-            journal);
+  EXPECT_EQ(
+      (Journal{"The project has been saved at a new location: '" + copy.string() + "'", "[saved]"}),
+      journal);
 
   journal.clear();
   project->failWrites = true;
@@ -84,7 +85,7 @@ TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
   EXPECT_THROW(unsaved->SaveAs(wpath()), NoPathError);
   EXPECT_THROW(unsaved->BackupPath(), NoPathError);
   EXPECT_THROW(unsaved->Revert(), NoPathError);
-  unsaved->Backup();  // nothing to do, nothing said
+  unsaved->Backup();             // nothing to do, nothing said
   EXPECT_TRUE(journal.empty());  // the failed SaveAs announced nothing
 }
 
@@ -123,9 +124,10 @@ TEST_F(ApplicationTest, CloseQuestions) {
   answers = {AnswerNo};
   journal.clear();
   app.NewDocument();  // closes the unsaved one first
-  EXPECT_EQ("? Close Document: The current project has not yet been saved. Do you want to save "
-            "it before closing?",
-            journal.at(0));
+  EXPECT_EQ(
+      "? Close Document: The current project has not yet been saved. Do you want to save "
+      "it before closing?",
+      journal.at(0));
   EXPECT_EQ("[closed]", journal.at(1));
   EXPECT_EQ("A new project has been created", journal.at(3));
   EXPECT_EQ("[created]", journal.at(4));
@@ -212,7 +214,8 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
   } endings[] = {
       {"saved", [&](Recovery&) { app.SaveDocument(); }},
       {"closed without saving", [&](Recovery&) { app.CloseDocument(); }},
-      {"replaced by a new one", [&](Recovery& recovery) {
+      {"replaced by a new one",
+       [&](Recovery& recovery) {
          app.NewDocument();
          recovery->Autosave();
        }},

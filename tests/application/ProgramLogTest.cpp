@@ -32,8 +32,8 @@ void LogRun(const wpath& file, bool append, const wchar_t* line) {
 }
 
 std::string OneRun(const std::string& line) {
-  return kHyphens + "\nApplication started at: " + kTime + "\n" + line + "\nApplication stopped at: " +
-         kTime + "\n" + kHyphens + "\n";
+  return kHyphens + "\nApplication started at: " + kTime + "\n" + line +
+         "\nApplication stopped at: " + kTime + "\n" + kHyphens + "\n";
 }
 
 TEST(ProgramLog, RunsAreReplacedOrAppended) {
@@ -45,8 +45,8 @@ TEST(ProgramLog, RunsAreReplacedOrAppended) {
 
   MakeFileReadOnly(file);  // left read-only by an earlier run
   LogRun(file, true, L"third \u00b0");
-  EXPECT_TRUE(std::regex_match(ReadFile(file),
-                               std::regex(OneRun("second") + OneRun("third \xC2\xB0"))))
+  EXPECT_TRUE(
+      std::regex_match(ReadFile(file), std::regex(OneRun("second") + OneRun("third \xC2\xB0"))))
       << ReadFile(file);
   EXPECT_FALSE(IsFileReadOnly(file));
 }
@@ -75,9 +75,9 @@ TEST(ProgramLog, StaysOpenAndAnUnopenableOneChangesNothing) {
   EXPECT_EQ(previous, std::wclog.rdbuf());
   EXPECT_EQ(L"Could not open the error log\nCould not open the error log\n", errors.str());
   const std::string stop = "Application stopped at: " + kTime + "\n" + kHyphens + "\n";
-  EXPECT_TRUE(std::regex_match(ReadFile(file),
-                               std::regex(kHyphens + "\nApplication started at: " + kTime + "\n" +
-                                          stop + "options saved\nerror broadcast\n" + stop)))
+  EXPECT_TRUE(std::regex_match(
+      ReadFile(file), std::regex(kHyphens + "\nApplication started at: " + kTime + "\n" + stop +
+                                 "options saved\nerror broadcast\n" + stop)))
       << ReadFile(file);
 }
 

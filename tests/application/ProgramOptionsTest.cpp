@@ -27,8 +27,8 @@ TEST(ProgramOptions, DefaultsWriteTheExactFileAndReadBack) {
 
   options.internal_browser = false;
   options.xslt_engine = 2;
-  options.drawing_extents = detail::DrawingBoard(Units::Length(1.0), Units::Length(2.0),
-                                                 Units::Length(3.0));
+  options.drawing_extents =
+      detail::DrawingBoard(Units::Length(1.0), Units::Length(2.0), Units::Length(3.0));
   options.max_num_recent_projects = 4;
   shared = {3, false, ".old"};
   std::istringstream in(file.str());
@@ -72,7 +72,7 @@ TEST(ProgramOptions, OlderBrokenAndNewerFiles) {
       read = false;
     }
     EXPECT_EQ(c.read, read);
-    EXPECT_EQ(c.firstRead, options.internal_browser);  // partly read options stay read
+    EXPECT_EQ(c.firstRead, options.internal_browser);   // partly read options stay read
     EXPECT_TRUE(options.clear_messages_on_doc_closed);  // version 2 keeps it, failures too
   }
 }

@@ -20,7 +20,8 @@ TEST(ReportEngines, TableAndCommands) {
     std::vector<std::wstring> arguments;
     std::wstring text;
   } cases[] = {
-      {1, {L"-xslt1", s, L"-in", x, L"-out", h},
+      {1,
+       {L"-xslt1", s, L"-in", x, L"-out", h},
        L"-xslt1 " + q + L" -in \"" + x + L"\" -out \"" + h + L"\""},
       {2, {L"-novalid", L"-o", h, s, x}, L"-novalid -o \"" + h + L"\" " + q + L" \"" + x + L"\""},
   };

@@ -69,11 +69,20 @@ class ApplicationTest : public ::testing::Test {
     previous_folders_ = SetShellFolderHandler([this](int csidl, wpath& folder) -> long {
       if (!foldersExist) return -1;
       switch (csidl) {
-        case ShellFolderCommonAppData: folder = dataFolder; return 0;
-        case ShellFolderCommonDocuments: folder = home_.Path() / "docs"; return 0;
-        case ShellFolderSystem: folder = home_.Path() / "system"; return 0;
-        case ShellFolderProgramFiles: folder = home_.Path() / "programs"; return 0;
-        default: return -1;
+        case ShellFolderCommonAppData:
+          folder = dataFolder;
+          return 0;
+        case ShellFolderCommonDocuments:
+          folder = home_.Path() / "docs";
+          return 0;
+        case ShellFolderSystem:
+          folder = home_.Path() / "system";
+          return 0;
+        case ShellFolderProgramFiles:
+          folder = home_.Path() / "programs";
+          return 0;
+        default:
+          return -1;
       }
     });
     SetProgramVersion(2, 1, 3, 45, L"2.1.3");

@@ -135,9 +135,9 @@ TEST(Command, AsynchronousCompletionAndCancellationByItemChange) {
   EXPECT_EQ(1, cancelled.stopped);
   EXPECT_TRUE(cancelled.IsOutofDate());
   EXPECT_EQ(L"Validate", cancelled.StatusAsText());
-  EXPECT_TRUE(waiting.IsOutofDate());  // finished results are out of date too
-  EXPECT_TRUE(idle.IsSuspended());     // nothing to invalidate
-  EXPECT_EQ(3u, board.messages.size());   // the cancelled log
+  EXPECT_TRUE(waiting.IsOutofDate());    // finished results are out of date too
+  EXPECT_TRUE(idle.IsSuspended());       // nothing to invalidate
+  EXPECT_EQ(3u, board.messages.size());  // the cancelled log
 
   // Any item created, changed or destroyed puts finished results out of date;
   // a scheduled command stays scheduled, and null items are ignored.

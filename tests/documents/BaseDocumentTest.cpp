@@ -79,8 +79,8 @@ TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
   const struct {
     const char* name;
     std::wstring expected;
-  } duplicates[] = {{"first copy", L"A - Copy"}, {"second", L"A - Copy (2)"},
-                    {"third", L"A - Copy (3)"}};
+  } duplicates[] = {
+      {"first copy", L"A - Copy"}, {"second", L"A - Copy (2)"}, {"third", L"A - Copy (3)"}};
   for (const auto& d : duplicates) {
     SCOPED_TRACE(d.name);
     EXPECT_EQ(d.expected, document.DuplicateItem(a)->Name());
@@ -114,9 +114,18 @@ TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
 // The name index against the literal searches, which try every candidate
 // from the first, over random operations from a fixed seed.
 TEST_F(DocumentTest, NameIndexAgreesWithTheLiteralSearch) {
-  const std::vector<std::wstring> pool = {
-      L"A",       L"A - Copy", L"A - Copy (2)", L"A - Copy (3)", L"<Number/>",     L"2 - Copy (<Number/>)",
-      L"<Name/>", L"Layer 1",  L"Layer 2",      L"Layer 02",     L"Layer 3 - Copy", L"B - Copy (1)"};
+  const std::vector<std::wstring> pool = {L"A",
+                                          L"A - Copy",
+                                          L"A - Copy (2)",
+                                          L"A - Copy (3)",
+                                          L"<Number/>",
+                                          L"2 - Copy (<Number/>)",
+                                          L"<Name/>",
+                                          L"Layer 1",
+                                          L"Layer 2",
+                                          L"Layer 02",
+                                          L"Layer 3 - Copy",
+                                          L"B - Copy (1)"};
   std::mt19937 random(16);
   const auto pick = [&random](std::size_t n) {
     return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
@@ -140,7 +149,8 @@ TEST_F(DocumentTest, NameIndexAgreesWithTheLiteralSearch) {
   };
   for (int step = 0; step < 20000; ++step) {
     const std::wstring name = pool[pick(pool.size())];
-    const ItemPtr some = document.HasItems() ? document.Items()[pick(document.NumItems())] : nullptr;
+    const ItemPtr some =
+        document.HasItems() ? document.Items()[pick(document.NumItems())] : nullptr;
     std::size_t operation = pick(200) == 0 ? 8 : pick(8);
     if (document.NumItems() > 40) operation = 4;
     if (!some && operation != 0 && operation != 2 && operation != 3) continue;
@@ -169,11 +179,19 @@ TEST_F(DocumentTest, NameIndexAgreesWithTheLiteralSearch) {
         else
           document.AddItem(MakeLayer(name));
         break;
-      case 4: document.RemoveItem(some, application); break;
-      case 5: some->Rename(name); break;
-      case 6: some->Swap(*document.Items()[pick(document.NumItems())]); break;
-      case 7: break;  // only the checks below
-      default: document.ClearItems();
+      case 4:
+        document.RemoveItem(some, application);
+        break;
+      case 5:
+        some->Rename(name);
+        break;
+      case 6:
+        some->Swap(*document.Items()[pick(document.NumItems())]);
+        break;
+      case 7:
+        break;  // only the checks below
+      default:
+        document.ClearItems();
     }
     ASSERT_EQ(used(name) != nullptr, document.IsNameUsed(name)) << step;
     ASSERT_EQ(used(name), document.FindItem(name)) << step;
@@ -188,17 +206,15 @@ TEST_F(DocumentTest, AnnouncementsInOrder) {
     answer = AnswerYes;
     EXPECT_TRUE(document.RemoveItem(created, application));
   }
-  EXPECT_EQ((Journal{"A new project has been created",
-                     "'Layer 1' (Layer) created", "[created] Layer 1",
-                     "'Layer 1' (Layer) added to the project", "[added] Layer 1",
-                     "'Layer 1' (Layer) duplicated as 'Layer 1 - Copy'",
-                     "[created] Layer 1 - Copy",
-                     "'Layer 1 - Copy' (Layer) added to the project", "[added] Layer 1 - Copy",
-                     "? Sections: Are you sure you want to delete 'Layer 1' (Layer)?",
-                     "'Layer 1' (Layer) removed from the project", "[removed] Layer 1",
-                     "'Layer 1' (Layer) deleted", "[destroyed] Layer 1",
-                     "The project has been closed"}),
-            journal);
+  EXPECT_EQ(
+      (Journal{"A new project has been created", "'Layer 1' (Layer) created", "[created] Layer 1",
+               "'Layer 1' (Layer) added to the project", "[added] Layer 1",
+               "'Layer 1' (Layer) duplicated as 'Layer 1 - Copy'", "[created] Layer 1 - Copy",
+               "'Layer 1 - Copy' (Layer) added to the project", "[added] Layer 1 - Copy",
+               "? Sections: Are you sure you want to delete 'Layer 1' (Layer)?",
+               "'Layer 1' (Layer) removed from the project", "[removed] Layer 1",
+               "'Layer 1' (Layer) deleted", "[destroyed] Layer 1", "The project has been closed"}),
+      journal);
 }
 
 TEST_F(DocumentTest, RefusedAndImpossibleRemovals) {
@@ -334,8 +350,10 @@ TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
   EXPECT_THROW(MemoryDocument(wpath(), true), NoPathError);
   journal.clear();
   { MemoryDocument opened(wstring_to_path(L"/projects/Br\u00fccke.xml"), true); }
-  EXPECT_EQ((Journal{"The project at '/projects/Br\xC3\xBC" "cke.xml' has been opened",
-                     "The project at '/projects/Br\xC3\xBC" "cke.xml' has been closed"}),
+  EXPECT_EQ((Journal{"The project at '/projects/Br\xC3\xBC"
+                     "cke.xml' has been opened",
+                     "The project at '/projects/Br\xC3\xBC"
+                     "cke.xml' has been closed"}),
             journal);
   const BaseDocument::CannotOpenItemError error(wpath(L"/a.xml"), L"");
   EXPECT_STREQ("Cannot open '/a.xml'. ", error.what());

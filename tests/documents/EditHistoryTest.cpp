@@ -110,14 +110,22 @@ TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
          d.RemoveItems(items, a);
        },
        L"Remove 2 items", Join(Return("B", "Beam"), Return("C", "Wall"))},
-      {"ClearItems", [](BaseDocument& d, const ApplicationModule&) { d.ClearItems(); },
-       L"Clear the items", {}},
-      {"SortItemsByName", [](BaseDocument& d, const ApplicationModule&) { d.SortItemsByName(); },
-       L"Sort by name", {"The previous order of the items has been restored"}},
-      {"SortItemsByType", [](BaseDocument& d, const ApplicationModule&) { d.SortItemsByType(); },
-       L"Sort by type", {"The previous order of the items has been restored"}},
-      {"Rename", [](BaseDocument& d, const ApplicationModule&) { d.FindItem(L"A")->Rename(L"Z"); },
-       L"Rename 'A'", {}},
+      {"ClearItems",
+       [](BaseDocument& d, const ApplicationModule&) { d.ClearItems(); },
+       L"Clear the items",
+       {}},
+      {"SortItemsByName",
+       [](BaseDocument& d, const ApplicationModule&) { d.SortItemsByName(); },
+       L"Sort by name",
+       {"The previous order of the items has been restored"}},
+      {"SortItemsByType",
+       [](BaseDocument& d, const ApplicationModule&) { d.SortItemsByType(); },
+       L"Sort by type",
+       {"The previous order of the items has been restored"}},
+      {"Rename",
+       [](BaseDocument& d, const ApplicationModule&) { d.FindItem(L"A")->Rename(L"Z"); },
+       L"Rename 'A'",
+       {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -256,7 +264,8 @@ TEST_F(HistoryTest, GroupsAndHostEdits) {
   EXPECT_EQ(6u, document.NumItems());
 
   int value = 2;  // the host's edit, made
-  history.Push(L"Set the value", [&] { value = 1; }, [&] { value = 2; });
+  history.Push(
+      L"Set the value", [&] { value = 1; }, [&] { value = 2; });
   EXPECT_EQ(L"Undo Set the value", history.UndoText());
   history.Undo();
   EXPECT_EQ(1, value);
@@ -266,7 +275,8 @@ TEST_F(HistoryTest, GroupsAndHostEdits) {
   // The step's other edit is put back when the host's undo throws.
   {
     EditHistory::Group group(history, L"Both");
-    history.Push(L"Fails", [] { throw std::runtime_error("cannot"); }, [] {});
+    history.Push(
+        L"Fails", [] { throw std::runtime_error("cannot"); }, [] {});
     document.AddItem(MakeLayer(L"E"));
   }
   const State done = StateOf(document);
@@ -289,7 +299,8 @@ TEST_F(HistoryTest, GroupsAndHostEdits) {
   int undone = 0;
   try {
     EditHistory::Group group(history, L"Broken");
-    history.Push(L"Host", [&] { ++undone, document.AddItem(MakeLayer(L"H")); }, [] {});
+    history.Push(
+        L"Host", [&] { ++undone, document.AddItem(MakeLayer(L"H")); }, [] {});
     throw std::runtime_error("host failure");
   } catch (const std::runtime_error&) {
   }

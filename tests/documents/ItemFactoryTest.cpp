@@ -23,7 +23,7 @@ TEST(ItemFactory, RegistersByIdOrType) {
   const ItemPtr made = factory.Create(L"FactoryBeam");
   EXPECT_EQ(L"proto", made->Name());
   EXPECT_NE(factory.Find(L"FactoryBeam"), made);  // a clone, not the prototype
-  made->SignalItemChanged();                        // owned by a shared pointer
+  made->SignalItemChanged();                      // owned by a shared pointer
 }
 
 TEST(ItemFactory, UnknownIdThrows) {

@@ -17,9 +17,9 @@ using detail::NumberedNameFormat;
 // number it was made from, unless the name holds "<Number/>" (which the
 // number then fills); then nothing reads back.
 TEST(NumberedNameFormat, CopyNamesRoundTrip) {
-  const std::wstring names[] = {L"A",         L"",           L"Beam 2",         L"B - Copy",
-                                L"C - Copy (2)", L"(7)",     L"x<Name/>y",      L"9",
-                                L"<Number/>", L"a<Number/>", L"Wall \u00e5 (3"};
+  const std::wstring names[] = {
+      L"A",         L"",  L"Beam 2",    L"B - Copy",   L"C - Copy (2)",  L"(7)",
+      L"x<Name/>y", L"9", L"<Number/>", L"a<Number/>", L"Wall \u00e5 (3"};
   const unsigned int numbers[] = {2, 10, 4294967295u};
   for (const unsigned int id : {1929u, 1930u}) {
     const NumberedNameFormat format(OrvantaDLL::Instance()->LoadStringW(id));
@@ -71,8 +71,7 @@ TEST(FreeNumbers, FirstFreeFollowsTakenAndFreedNumbers) {
       {true, 5, 3},  {true, 4, 3},  {true, 3, 6},   // 3 joins 1-2 and 4-5
       {false, 9, 6}, {false, 4, 4}, {false, 1, 1},  // freed inside and at the start
       {true, 1, 4},  {true, 4, 6},  {false, 5, 5},  // split runs rejoin
-      {false, 3, 3}, {false, 2, 2}, {false, 1, 1},
-      {false, 4, 1}, {true, 4294967295u, 1},
+      {false, 3, 3}, {false, 2, 2}, {false, 1, 1}, {false, 4, 1}, {true, 4294967295u, 1},
   };
   for (std::size_t i = 0; i < sizeof steps / sizeof steps[0]; ++i) {
     SCOPED_TRACE(i);

@@ -27,7 +27,8 @@ TEST(SoundBlaster, WaveFilesHaveTheirFormatsAndLengths) {
     EXPECT_EQ(table[s].channels, little_endian::Read16(&wave[22]));
     EXPECT_EQ(22050u, little_endian::Read32(&wave[24]));
     EXPECT_EQ(table[s].bits, little_endian::Read16(&wave[34]));
-    EXPECT_NEAR(table[s].seconds, WaveDuration(wave.data(), wave.size()), 1.0 / 22050);  // within one sample
+    EXPECT_NEAR(table[s].seconds, WaveDuration(wave.data(), wave.size()),
+                1.0 / 22050);  // within one sample
   }
   const unsigned char notWave[] = "RIFX....WAVE";
   EXPECT_LT(WaveDuration(notWave, sizeof notWave), 0.0);

@@ -101,7 +101,11 @@ TEST(LeafMessage, SeverityFixedOrReset) {
 // Swap exchanges text, severity, read flag and timestamp.
 TEST(Message, TextTimestampEqualityAndSwap) {
   using boost::posix_time::time_from_string;
-  LeafMessage a("Br\xC3\xBC" "cke", Message::Warning), b(L"Br\u00fccke", Message::Error);
+  LeafMessage a(
+      "Br\xC3\xBC"
+      "cke",
+      Message::Warning),
+      b(L"Br\u00fccke", Message::Error);
   a.ResetTimestamp(time_from_string("2018-03-07 14:05:09"));
   b.ResetTimestamp(a.Timestamp());
   EXPECT_EQ(L"[2018-Mar-07 14:05:09] Br\u00fccke", a.TimestampedText());

@@ -37,9 +37,14 @@ TEST(CommandLine, SplitsLikeWindowsPrograms) {
 
 // Every argument, quoted, splits back whole, alone or among others.
 TEST(CommandLine, QuotedArgumentsSplitBackWhole) {
-  const Args arguments = {L"",         L"plain",          L"/tmp/x\" --evil-flag \"y.xml",
-                          L"/tmp/back\\", L"C:\\Program Files\\", L"\\\\server\\share\\a\\\"b",
-                          L"tab\tand  blanks", L"\"\"\\\""};
+  const Args arguments = {L"",
+                          L"plain",
+                          L"/tmp/x\" --evil-flag \"y.xml",
+                          L"/tmp/back\\",
+                          L"C:\\Program Files\\",
+                          L"\\\\server\\share\\a\\\"b",
+                          L"tab\tand  blanks",
+                          L"\"\"\\\""};
   std::wstring all;
   for (const std::wstring& argument : arguments) {
     SCOPED_TRACE(wstring_to_string(argument));

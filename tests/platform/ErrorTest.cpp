@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "orvanta/platform/FileAttributes.hpp"
 #include "TemporaryFolder.hpp"
+#include "orvanta/platform/FileAttributes.hpp"
 
 namespace Orvanta {
 namespace {
@@ -13,9 +13,14 @@ namespace {
 // A narrow text is UTF-8 (malformed bytes become U+FFFD); what() is the
 // text in UTF-8, whichever way it was made.
 TEST(Error, TextsAndWhat) {
-  const Error narrow(std::string("20 \xC2\xB0" "C \xFF"));
+  const Error narrow(
+      std::string("20 \xC2\xB0"
+                  "C \xFF"));
   EXPECT_EQ(L"20 \u00b0C \uFFFD", narrow.Text());
-  EXPECT_STREQ("20 \xC2\xB0" "C \xEF\xBF\xBD", narrow.what());
+  EXPECT_STREQ(
+      "20 \xC2\xB0"
+      "C \xEF\xBF\xBD",
+      narrow.what());
   const auto what = [](const Error& error) { return std::string(error.what()); };
   EXPECT_EQ("Module::LoadStringW", what(InternalError(L"Module::LoadStringW")));
   EXPECT_EQ("'WinHelpW' is not available on this system",

@@ -30,7 +30,9 @@ TEST(Module, TheProgramAndTheLibrary) {
   if (handle == nullptr) {  // a static build: the library is part of the executable
     EXPECT_EQ(file, library.FileName());
   } else {
-    std::wstring name = boost::filesystem::path(library.FileName()).filename().wstring();  // Orvanta.dll, liborvanta.so.0
+    std::wstring name = boost::filesystem::path(library.FileName())
+                            .filename()
+                            .wstring();  // Orvanta.dll, liborvanta.so.0
     for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
     EXPECT_NE(std::wstring::npos, name.find(L"orvanta"));
   }

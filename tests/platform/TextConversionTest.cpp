@@ -17,7 +17,9 @@ TEST(TextConversion, RoundTripsEveryPlaneAsUtf8) {
     std::string utf8;
   } texts[] = {
       {L"", ""},
-      {L"m\u00b2 \u00b0C", "m\xC2\xB2 \xC2\xB0" "C"},
+      {L"m\u00b2 \u00b0C",
+       "m\xC2\xB2 \xC2\xB0"
+       "C"},
       {L"\u20ac \u6881", "\xE2\x82\xAC \xE6\xA2\x81"},
       {L"\U0001F3D7 \U0010FFFF", "\xF0\x9F\x8F\x97 \xF4\x8F\xBF\xBF"},
       {std::wstring(L"nul\0inside", 10), std::string("nul\0inside", 10)},
@@ -30,8 +32,11 @@ TEST(TextConversion, RoundTripsEveryPlaneAsUtf8) {
   // Pairs are what Windows' wide text holds above U+FFFF; checked on every system.
   const struct {
     char32_t c, high, low;  // low 0: a single unit
-  } units[] = {{U'A', U'A', 0}, {0xFFFF, 0xFFFF, 0}, {0x10000, 0xD800, 0xDC00},
-               {0x1F3D7, 0xD83C, 0xDFD7}, {0x10FFFF, 0xDBFF, 0xDFFF}};
+  } units[] = {{U'A', U'A', 0},
+               {0xFFFF, 0xFFFF, 0},
+               {0x10000, 0xD800, 0xDC00},
+               {0x1F3D7, 0xD83C, 0xDFD7},
+               {0x10FFFF, 0xDBFF, 0xDFFF}};
   for (const auto& t : units) {
     SCOPED_TRACE(static_cast<unsigned long>(t.c));
     char32_t encoded[2] = {};
@@ -51,7 +56,10 @@ TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
     std::string utf8;
     std::wstring expected;
   } cases[] = {
-      {"stray continuation", "a\x80" "b", L"a" + r + L"b"},
+      {"stray continuation",
+       "a\x80"
+       "b",
+       L"a" + r + L"b"},
       {"two stray continuations", "\x80\xBF", r + r},
       {"lead byte C0 is never valid", "\xC0\xAF", r + r},
       {"overlong three-byte", "\xE0\x80\xAF", r + r + r},
@@ -68,7 +76,8 @@ TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
     EXPECT_EQ(c.expected, string_to_wstring(c.utf8));
   }
   const std::string u = "\xEF\xBF\xBD";
-  EXPECT_EQ("a" + u + "b", wstring_to_string(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}));
+  EXPECT_EQ("a" + u + "b",
+            wstring_to_string(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}));
   EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0xDFFF)}));
   if (sizeof(wchar_t) == 4) {
     EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
@@ -86,7 +95,10 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   }
 
   const std::wstring wide = L"/tmp/Br\u00fccke/m\u00b2.xml";
-  EXPECT_EQ("/tmp/Br\xC3\xBC" "cke/m\xC2\xB2.xml", path_to_string(wstring_to_path(wide)));
+  EXPECT_EQ(
+      "/tmp/Br\xC3\xBC"
+      "cke/m\xC2\xB2.xml",
+      path_to_string(wstring_to_path(wide)));
   EXPECT_EQ(wide, path_to_wstring(wstring_to_path(wide)));
   EXPECT_EQ(wide, path_to_wstring(string_to_path(wstring_to_string(wide))));
   if (!kNarrowPaths) return;

@@ -71,7 +71,11 @@ class QuantityArchiveTest : public ::testing::TestWithParam<const char*> {
 };
 
 TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactly) {
-  const double values[] = {0.005, 0.1, 1.0 / 3.0, -0.0, 1e-310,
+  const double values[] = {0.005,
+                           0.1,
+                           1.0 / 3.0,
+                           -0.0,
+                           1e-310,
                            std::numeric_limits<double>::max(),
                            std::numeric_limits<double>::infinity()};
   const std::wstring labels[] = {L"m\u00b2", L"\u00b0", L"m\u00b3 & <m>", L"", L"kN"};
@@ -108,13 +112,14 @@ INSTANTIATE_TEST_SUITE_P(Locales, QuantityArchiveTest, ::testing::Values("C", "C
 
 TEST(QuantityArchive, MalformedValueThrowsAndLeavesNothingHalfDone) {
   const std::string xml = SaveNarrow(Units::Length(2.0));
-  for (const char* bad : {"<value_>2 metres</value_>", "<value_>+-5</value_>", "<value_></value_>"}) {
+  for (const char* bad :
+       {"<value_>2 metres</value_>", "<value_>+-5</value_>", "<value_></value_>"}) {
     SCOPED_TRACE(bad);
     const std::string changed = std::string(xml).replace(xml.find("<value_>2</value_>"), 18, bad);
     EXPECT_THROW(LoadNarrow<Units::Length>(changed), boost::archive::archive_exception);
   }
-  EXPECT_EQ(5.0, LoadNarrow<Units::Length>(
-                     std::string(xml).replace(xml.find("<value_>2</value_>"), 18, "<value_>+5</value_>"))
+  EXPECT_EQ(5.0, LoadNarrow<Units::Length>(std::string(xml).replace(xml.find("<value_>2</value_>"),
+                                                                    18, "<value_>+5</value_>"))
                      .value());
 }
 

@@ -17,8 +17,8 @@ using namespace Units;
 template <class, class A, class B>
 struct CanAdd : std::false_type {};
 template <class A, class B>
-struct CanAdd<std::void_t<decltype(std::declval<A>() + std::declval<B>())>, A, B>
-    : std::true_type {};
+struct CanAdd<std::void_t<decltype(std::declval<A>() + std::declval<B>())>, A, B> : std::true_type {
+};
 
 template <class, class A, class B>
 struct CanSubtractAssign : std::false_type {};

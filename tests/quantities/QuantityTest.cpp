@@ -44,16 +44,11 @@ TEST(Quantity, ResultLabels) {
     double value;
     const wchar_t* label;
   } cases[] = {
-      {"a + b", a + b, 2.5, L"left"},
-      {"a - b", a - b, 1.5, L"left"},
-      {"b - a", b - a, -1.5, L"right"},
-      {"-a", -a, -2.0, L"left"},
-      {"+b", +b, 0.5, L"right"},
-      {"a * 3.0", a * 3.0, 6.0, L"left"},
-      {"a / 4", a / 4, 0.5, L"left"},
-      {"a * 2", a * 2, 4.0, L"left"},
-      {"3.0 * a", 3.0 * a, 6.0, L"m"},
-      {"a * scalar", a * Units::Scalar(2.0), 4.0, L"m"},
+      {"a + b", a + b, 2.5, L"left"},   {"a - b", a - b, 1.5, L"left"},
+      {"b - a", b - a, -1.5, L"right"}, {"-a", -a, -2.0, L"left"},
+      {"+b", +b, 0.5, L"right"},        {"a * 3.0", a * 3.0, 6.0, L"left"},
+      {"a / 4", a / 4, 0.5, L"left"},   {"a * 2", a * 2, 4.0, L"left"},
+      {"3.0 * a", 3.0 * a, 6.0, L"m"},  {"a * scalar", a * Units::Scalar(2.0), 4.0, L"m"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -122,12 +117,34 @@ TEST(Quantity, StreamOutput) {
     std::wstring text;
     const char* narrow;
   } cases[] = {
-      {"base label", [] { std::wostringstream s; s << Length(0.25); return s.str(); }(), "0.25 m"},
-      {"no label", [] { std::wostringstream s; s << Units::Scalar(3.5); return s.str(); }(), "3.5"},
-      {"non-ASCII label", [] { std::wostringstream s; s << Units::Area(2); return s.str(); }(),
+      {"base label",
+       [] {
+         std::wostringstream s;
+         s << Length(0.25);
+         return s.str();
+       }(),
+       "0.25 m"},
+      {"no label",
+       [] {
+         std::wostringstream s;
+         s << Units::Scalar(3.5);
+         return s.str();
+       }(),
+       "3.5"},
+      {"non-ASCII label",
+       [] {
+         std::wostringstream s;
+         s << Units::Area(2);
+         return s.str();
+       }(),
        "2 m\xC2\xB2"},
       {"stream formatting",
-       [] { std::wostringstream s; s.precision(3); s << std::fixed << Units::kPa; return s.str(); }(),
+       [] {
+         std::wostringstream s;
+         s.precision(3);
+         s << std::fixed << Units::kPa;
+         return s.str();
+       }(),
        "1000.000 kPa"},
   };
   for (const auto& c : cases) {

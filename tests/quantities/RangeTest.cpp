@@ -52,7 +52,10 @@ TEST(Range, IsWithinIncludesBothEnds) {
   const struct {
     double value;
     bool within;
-  } cases[] = {{-1.0, true}, {1.0, true}, {0.0, true}, {std::nextafter(1.0, 2.0), false},
+  } cases[] = {{-1.0, true},
+               {1.0, true},
+               {0.0, true},
+               {std::nextafter(1.0, 2.0), false},
                {std::nextafter(-1.0, -2.0), false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.value);
@@ -77,7 +80,7 @@ TEST(QuantityFunctions, ReciprocalTrigonometry) {
   EXPECT_EQ(inf, Units::sec(Units::Angle(0.0)));
   EXPECT_EQ(1.0, Units::cosec(Units::Angle(0.0)));
   const Units::Angle thirty(30, Units::deg);
-  EXPECT_DOUBLE_EQ(2.0, Units::sec(thirty));  // 1 / sin
+  EXPECT_DOUBLE_EQ(2.0, Units::sec(thirty));                     // 1 / sin
   EXPECT_DOUBLE_EQ(2.0 / std::sqrt(3.0), Units::cosec(thirty));  // 1 / cos
   EXPECT_DOUBLE_EQ(std::sqrt(3.0), Units::cotan(thirty));
 }

@@ -32,7 +32,14 @@ namespace Orvanta {
 
 class ORVANTA_API Command : public BaseCloneable<Command>, public CopyAssignable<Command> {
  public:
-  enum Status { Suspended = 0, Scheduled = 1, Running = 2, Cancelled = 3, Finished = 4, OutOfDate = 5 };
+  enum Status {
+    Suspended = 0,
+    Scheduled = 1,
+    Running = 2,
+    Cancelled = 3,
+    Finished = 4,
+    OutOfDate = 5
+  };
 
   // Connects its command to CommandStatus and the item signals while it lives.
   class ORVANTA_API Connections {

@@ -58,12 +58,12 @@ class RecoveryWriter;
 
 // One copy left in a recovery folder, as its record describes it.
 struct RecoveryRecord {
-  wpath original;        // the document's path; empty for one never saved
-  std::wstring program;  // the program that wrote it
+  wpath original;                 // the document's path; empty for one never saved
+  std::wstring program;           // the program that wrote it
   boost::posix_time::ptime time;  // when the copy was written, local time
   ProcessIdentity process;        // the run that wrote it
-  wpath copy;            // the copy, in the folder of the record
-  wpath record;          // the record's own file
+  wpath copy;                     // the copy, in the folder of the record
+  wpath record;                   // the record's own file
 };
 
 class ORVANTA_API RecoveryCopy {

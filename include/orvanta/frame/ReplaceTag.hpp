@@ -21,7 +21,6 @@ namespace Orvanta {
 // Replaces the first occurrence of `tag` in `text` (case-sensitive, the whole
 // tag with its brackets and slash) by `value`. A tag that does not occur, or
 // an empty tag, leaves the text unchanged.
-ORVANTA_API void ReplaceTag(std::wstring& text, const std::wstring& tag,
-                            const std::wstring& value);
+ORVANTA_API void ReplaceTag(std::wstring& text, const std::wstring& tag, const std::wstring& value);
 
 }  // namespace Orvanta

@@ -116,9 +116,9 @@ namespace detail {
 template <class Archive, class U, class Allocator>
 void LoadGrowing(Archive& archive, std::vector<U, Allocator>& elements) {
   namespace bs = boost::serialization;
-  static_assert(bs::tracking_level<U>::value == bs::track_never &&
-                    std::is_default_constructible<U>::value,
-                "only untracked elements may move as the vector grows");
+  static_assert(
+      bs::tracking_level<U>::value == bs::track_never && std::is_default_constructible<U>::value,
+      "only untracked elements may move as the vector grows");
   bs::collection_size_type count;
   archive >> BOOST_SERIALIZATION_NVP(count);
   bs::item_version_type item_version(0);

@@ -61,8 +61,7 @@ class ORVANTA_API CompositeMessage : public Message,
   // Removes every child for which `predicate(child)` holds.
   template <class Predicate>
   void RemoveChildMessageIf(Predicate predicate) {
-    children_.erase(std::remove_if(children_.begin(), children_.end(), predicate),
-                    children_.end());
+    children_.erase(std::remove_if(children_.begin(), children_.end(), predicate), children_.end());
   }
   template <class Function>
   void ForEachChildMessage(Function function) const {

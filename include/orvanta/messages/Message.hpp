@@ -97,14 +97,14 @@ class ORVANTA_API LeafMessage : public Message {
 };
 
 // The four leaves of fixed severity: ResetSeverity keeps their own.
-#define ORVANTA_FIXED_SEVERITY_MESSAGE(Class, Level)                         \
-  class ORVANTA_API Class : public LeafMessage {                             \
-   public:                                                                   \
-    explicit Class(const std::wstring& text) : LeafMessage(text, Level) {}   \
-    explicit Class(const std::string& text) : LeafMessage(text, Level) {}    \
-    Class& operator=(const Class& other) = default;                          \
-    Class(const Class& other) = default;                                     \
-    Class* Clone() const override { return new Class(*this); }               \
+#define ORVANTA_FIXED_SEVERITY_MESSAGE(Class, Level)                                 \
+  class ORVANTA_API Class : public LeafMessage {                                     \
+   public:                                                                           \
+    explicit Class(const std::wstring& text) : LeafMessage(text, Level) {}           \
+    explicit Class(const std::string& text) : LeafMessage(text, Level) {}            \
+    Class& operator=(const Class& other) = default;                                  \
+    Class(const Class& other) = default;                                             \
+    Class* Clone() const override { return new Class(*this); }                       \
     void ResetSeverity(SeverityType) override { LeafMessage::ResetSeverity(Level); } \
   };
 ORVANTA_FIXED_SEVERITY_MESSAGE(InformationMessage, Information)

@@ -90,8 +90,7 @@ class Signal {
     // compared, not the thunks: a slot connected in the host program and
     // disconnected in the library (or the other way round) is still equal.
     bool Equals(const Slot& other) const {
-      return listener_ == other.listener_ &&
-             std::memcmp(method_, other.method_, kMethodSize) == 0;
+      return listener_ == other.listener_ && std::memcmp(method_, other.method_, kMethodSize) == 0;
     }
     bool IsAlive() const { return listener_ != nullptr; }
     void Kill() { listener_ = nullptr; }

@@ -63,15 +63,15 @@ class ORVANTA_API SignalManager {
   SignalManager(const SignalManager&) = delete;
   SignalManager& operator=(const SignalManager&) = delete;
 
-#define ORVANTA_SIGNAL(Name, Type, Parameters, Arguments)                          \
-  void Name Parameters { Name##_.Raise Arguments; }                                \
-  template <class T>                                                               \
-  void ConnectTo##Name(T* listener, Type::Method<T> method) {                      \
-    Name##_.Connect(listener, method);                                             \
-  }                                                                                \
-  template <class T>                                                               \
-  void DisconnectFrom##Name(T* listener, Type::Method<T> method) {                 \
-    Name##_.Disconnect(listener, method);                                          \
+#define ORVANTA_SIGNAL(Name, Type, Parameters, Arguments)          \
+  void Name Parameters { Name##_.Raise Arguments; }                \
+  template <class T>                                               \
+  void ConnectTo##Name(T* listener, Type::Method<T> method) {      \
+    Name##_.Connect(listener, method);                             \
+  }                                                                \
+  template <class T>                                               \
+  void DisconnectFrom##Name(T* listener, Type::Method<T> method) { \
+    Name##_.Disconnect(listener, method);                          \
   }
 #include "orvanta/messages/Signals.def"
 

@@ -70,8 +70,8 @@ struct FileStamp {
   std::int64_t modified = 0;  // in the system's own units
 
   friend bool operator==(const FileStamp& a, const FileStamp& b) {
-    return a.exists == b.exists && a.volume == b.volume && a.file == b.file &&
-           a.size == b.size && a.modified == b.modified;
+    return a.exists == b.exists && a.volume == b.volume && a.file == b.file && a.size == b.size &&
+           a.modified == b.modified;
   }
   friend bool operator!=(const FileStamp& a, const FileStamp& b) { return !(a == b); }
 };

@@ -42,8 +42,7 @@ enum ShellOpenError : long {
 // systems without windows ignore it. After a failure, LastErrorAsText()
 // describes the cause.
 ORVANTA_API long ShellOpen(const std::wstring& verb, const wpath& file,
-                           const std::wstring& parameters, const wpath& directory,
-                           int showCommand);
+                           const std::wstring& parameters, const wpath& directory, int showCommand);
 
 // The file name of the program `stem` on this system: the stem itself on
 // POSIX, the stem with ".exe" on Windows ("xsltproc", "xsltproc.exe").

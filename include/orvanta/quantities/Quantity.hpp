@@ -47,10 +47,10 @@ struct BaseLabel {
   static_assert(M != M, "this dimension has no base label: the library does not know it");
 };
 
-#define ORVANTA_DIMENSION(M, L, T, A, label)                     \
-  template <>                                                    \
-  struct BaseLabel<M, L, T, A> {                                 \
-    static constexpr LabelText text = StaticLabel(label);        \
+#define ORVANTA_DIMENSION(M, L, T, A, label)              \
+  template <>                                             \
+  struct BaseLabel<M, L, T, A> {                          \
+    static constexpr LabelText text = StaticLabel(label); \
   };
 #include "orvanta/quantities/Dimensions.def"
 
@@ -210,8 +210,7 @@ class Quantity {
  private:
   friend class boost::serialization::access;
 
-  Quantity(double value, const detail::LabelRef& units) noexcept
-      : value_(value), units_(units) {}
+  Quantity(double value, const detail::LabelRef& units) noexcept : value_(value), units_(units) {}
 
   static const detail::LabelText& BaseText() noexcept {
     return detail::BaseLabel<M, L, T, A>::text;
@@ -251,13 +250,13 @@ std::wistream& operator>>(std::wistream& in, Quantity<M, L, T, A>& q) {
 // the base label of its dimension.
 template <int M1, int L1, int T1, int A1, int M2, int L2, int T2, int A2>
 Quantity<M1 + M2, L1 + L2, T1 + T2, A1 + A2> operator*(const Quantity<M1, L1, T1, A1>& a,
-                                                      const Quantity<M2, L2, T2, A2>& b) noexcept {
+                                                       const Quantity<M2, L2, T2, A2>& b) noexcept {
   return Quantity<M1 + M2, L1 + L2, T1 + T2, A1 + A2>(a.value() * b.value());
 }
 
 template <int M1, int L1, int T1, int A1, int M2, int L2, int T2, int A2>
 Quantity<M1 - M2, L1 - L2, T1 - T2, A1 - A2> operator/(const Quantity<M1, L1, T1, A1>& a,
-                                                      const Quantity<M2, L2, T2, A2>& b) noexcept {
+                                                       const Quantity<M2, L2, T2, A2>& b) noexcept {
   return Quantity<M1 - M2, L1 - L2, T1 - T2, A1 - A2>(a.value() / b.value());
 }
 

@@ -83,8 +83,7 @@ namespace detail {
 // Splits "<number><blanks><label>" (blanks around the whole allowed). Throws
 // std::invalid_argument naming Units::Parse and quoting `text` when it does
 // not start with a finite decimal number.
-ORVANTA_API void SplitNumberAndLabel(const std::wstring& text, double& number,
-                                     std::wstring& label);
+ORVANTA_API void SplitNumberAndLabel(const std::wstring& text, double& number, std::wstring& label);
 [[noreturn]] ORVANTA_API void ThrowUnknownUnit(const std::wstring& text);
 
 }  // namespace detail

@@ -59,8 +59,8 @@ inline FileStamp StampOfStatus(const struct stat& status) {
   stamp.volume = static_cast<std::uint64_t>(status.st_dev);
   stamp.file = static_cast<std::uint64_t>(status.st_ino);
   stamp.size = static_cast<std::uint64_t>(status.st_size);
-  stamp.modified = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 +
-                   status.st_mtim.tv_nsec;
+  stamp.modified =
+      static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
   return stamp;
 }
 

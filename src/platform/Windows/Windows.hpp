@@ -77,10 +77,10 @@ inline FileStamp StampOfInformation(const BY_HANDLE_FILE_INFORMATION& informatio
   FileStamp stamp;
   stamp.exists = true;
   stamp.volume = information.dwVolumeSerialNumber;
-  stamp.file = (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) |
-               information.nFileIndexLow;
-  stamp.size = (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) |
-               information.nFileSizeLow;
+  stamp.file =
+      (static_cast<std::uint64_t>(information.nFileIndexHigh) << 32) | information.nFileIndexLow;
+  stamp.size =
+      (static_cast<std::uint64_t>(information.nFileSizeHigh) << 32) | information.nFileSizeLow;
   stamp.modified = static_cast<std::int64_t>(
       (static_cast<std::uint64_t>(information.ftLastWriteTime.dwHighDateTime) << 32) |
       information.ftLastWriteTime.dwLowDateTime);

@@ -39,8 +39,8 @@ using testing::TextDocument;
 // Starts `body` in a child process after `prepare`, without waiting for it.
 // Its exit status is the body's result (0 to 124), 125 when `prepare` failed,
 // 126 when the body threw.
-pid_t StartChild(const std::function<int()>& body,
-                 const std::function<bool()>& prepare = [] { return true; }) {
+pid_t StartChild(
+    const std::function<int()>& body, const std::function<bool()>& prepare = [] { return true; }) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) {
@@ -81,9 +81,8 @@ int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
 // user nobody when the tests run as root.
 constexpr uid_t kNobody = 65534;
 int WithoutWritePermission(const std::function<int()>& body) {
-  return InChild(
-      [] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); },
-      body);
+  return InChild([] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); },
+                 body);
 }
 
 // Saves through the library's careful writer, as a host should.
@@ -143,8 +142,8 @@ const SaveOperation kSaveOperations[] = {{"SaveAs", &BaseDocument::SaveAs},
 // `target`, which must fail. 0 when the failure reached the caller and the
 // path, the changed flag and the journal stayed as they were; else which of
 // those went wrong (1, 2, 4, 8).
-int FailedSave(const SaveOperation& operation, const CarefulDocument& document,
-               const wpath& target, const std::vector<std::string>& journal) {
+int FailedSave(const SaveOperation& operation, const CarefulDocument& document, const wpath& target,
+               const std::vector<std::string>& journal) {
   const wpath path = document.Path();
   const std::size_t messages = journal.size();
   int wrong = 0;
@@ -169,9 +168,8 @@ TEST_F(ApplicationTest, FullDiskDuringSaveAsKeepsBothFiles) {
     document->text = std::string(4000, 'b');
     document->NotifyHasChanged();
 
-    EXPECT_EQ(0, WithFileSizeLimit(2000, [&] {
-                return FailedSave(operation, *document, other, journal);
-              }));
+    EXPECT_EQ(0, WithFileSizeLimit(
+                     2000, [&] { return FailedSave(operation, *document, other, journal); }));
     EXPECT_EQ(std::string(1000, 'a'), ReadFile(own));
     EXPECT_EQ("other's", ReadFile(other));
     EXPECT_EQ((std::vector<std::string>{"other.sec", "own.sec"}), Names(home_.Path()));
@@ -194,8 +192,8 @@ TEST_F(ApplicationTest, SaveAsIntoAReadOnlyFolderOrOntoAFolderKeepsEverything) {
                               fs::others_read | fs::others_exe);
   for (const SaveOperation& operation : kSaveOperations) {
     SCOPED_TRACE(operation.name);
-    EXPECT_EQ(0, WithoutWritePermission(
-                     [&] { return FailedSave(operation, *document, kept, journal); }));
+    EXPECT_EQ(
+        0, WithoutWritePermission([&] { return FailedSave(operation, *document, kept, journal); }));
     EXPECT_EQ(0, WithoutWritePermission([&] {
                 return FailedSave(operation, *document, locked / "new.sec", journal);
               }));
@@ -410,9 +408,10 @@ TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
     log.Open(file, false);
   }
   std::wcerr.rdbuf(previousErrors);
-  EXPECT_EQ(L"Could not open the error log\nCould not open the error log\n"
-            L"Could not open the error log\n",
-            errors.str());
+  EXPECT_EQ(
+      L"Could not open the error log\nCould not open the error log\n"
+      L"Could not open the error log\n",
+      errors.str());
 }
 
 // Every file the library opens it closes again: a hundred saves and reads
@@ -457,8 +456,7 @@ TEST(SafeFileWriter, RefusesWhatItMayNotReplaceAndWritesNothing) {
               return Replace(others, "new") == boost::system::errc::permission_denied ? 0 : 1;
             }));
   EXPECT_EQ(0, WithoutWritePermission([&] {  // a folder nobody may not write
-              return Replace(home.Path() / "new", "new") ==
-                             boost::system::errc::permission_denied
+              return Replace(home.Path() / "new", "new") == boost::system::errc::permission_denied
                          ? 0
                          : 1;
             }));
@@ -499,11 +497,10 @@ TEST(SafeFileWriter, KeepsLinksPermissionsOwnersAndLongNames) {
   EXPECT_EQ(kNobody, status.st_uid);
   EXPECT_EQ(kNobody, status.st_gid);
 
-  EXPECT_EQ(0, WithFileSizeLimit(2000, [&] {
-              return Replace(real, std::string(4000, 'x')) == boost::system::errc::file_too_large
-                         ? 0
-                         : 1;
-            }));
+  EXPECT_EQ(
+      0, WithFileSizeLimit(2000, [&] {
+        return Replace(real, std::string(4000, 'x')) == boost::system::errc::file_too_large ? 0 : 1;
+      }));
   EXPECT_EQ("through two", ReadFile(real));
   EXPECT_EQ((std::vector<std::string>{"absent.xml", "dangling.xml", "link.xml", "links", longName,
                                       "real.xml", "real.xml.new"}),
@@ -518,7 +515,7 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
   const wpath file = home.Write("shared.xml", "v0");
   const std::string contents[] = {std::string(300000, 'A'), std::string(200000, 'B')};
   int times[2][2];  // each writer's [locked, last written], through a pipe
-  for (int (&pipe)[2] : times) ASSERT_EQ(0, ::pipe(pipe));
+  for (int(&pipe)[2] : times) ASSERT_EQ(0, ::pipe(pipe));
   pid_t writers[2];
   for (int i = 0; i < 2; ++i)
     writers[i] = StartChild([&, i] {
@@ -536,7 +533,8 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
   long long spans[2][2];
   for (int i = 0; i < 2; ++i) {
     EXPECT_EQ(0, ExitStatus(writers[i]));
-    EXPECT_EQ(static_cast<ssize_t>(sizeof spans[i]), ::read(times[i][0], spans[i], sizeof spans[i]));
+    EXPECT_EQ(static_cast<ssize_t>(sizeof spans[i]),
+              ::read(times[i][0], spans[i], sizeof spans[i]));
     ::close(times[i][0]);
     ::close(times[i][1]);
   }

@@ -93,8 +93,7 @@ class LocalHttpServer {
 
   // Holds the connection, trickling if asked, until the client leaves.
   void Stall(int client) {
-    if (behaviour_ == Trickling &&
-        !Send(client, "HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n"))
+    if (behaviour_ == Trickling && !Send(client, "HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n"))
       return;
     auto next = std::chrono::steady_clock::now();
     while (!stopping_) {
@@ -156,8 +155,8 @@ TEST_F(ApplicationTest, LatestVersionOverHttp) {
 // Reading again forgets the version read before when the file is gone or
 // the server with it.
 TEST_F(ApplicationTest, ReadingAgainGivesZeroWhenTheVersionIsGone) {
-  auto server = std::make_unique<LocalHttpServer>(std::map<std::string, std::string>{
-      {"/v.xml", "<product_version>1315</product_version>"}});
+  auto server = std::make_unique<LocalHttpServer>(
+      std::map<std::string, std::string>{{"/v.xml", "<product_version>1315</product_version>"}});
   LatestVersion latest(server->Url("/v.xml"));
   ASSERT_EQ(1315u, latest.ProductVersion());
   server.reset();
@@ -170,7 +169,8 @@ TEST_F(ApplicationTest, ReadingAgainGivesZeroWhenTheVersionIsGone) {
 TEST_F(ApplicationTest, LargeBodiesAreCutOffAtOneMebibyte) {
   const std::string tag = "<product_version>1315</product_version>";
   const std::string largest = std::string(1024 * 1024 - tag.size(), ' ') + tag;
-  LocalHttpServer server({{"/largest.xml", largest}, {"/larger.xml", largest + " "},
+  LocalHttpServer server({{"/largest.xml", largest},
+                          {"/larger.xml", largest + " "},
                           {"/huge.xml", tag + std::string(8 * 1024 * 1024, ' ')}});
   EXPECT_EQ(L"5.2.3", LatestVersion(server.Url("/largest.xml")).ProductVersionAsText());
   EXPECT_TRUE(journal.empty());
@@ -205,9 +205,10 @@ TEST_F(ApplicationTest, FailedDownloadIsReportedOnce) {
 
   journal.clear();
   const LatestVersion unsupported("gopherx://127.0.0.1/v.xml");
-  EXPECT_EQ("Curl error 1: 'Unsupported protocol' while attempting to read data from "
-            "'gopherx://127.0.0.1/v.xml'",
-            journal.at(0));
+  EXPECT_EQ(
+      "Curl error 1: 'Unsupported protocol' while attempting to read data from "
+      "'gopherx://127.0.0.1/v.xml'",
+      journal.at(0));
 }
 
 // A port whose listener never accepts and whose queue is full: a connection

@@ -62,13 +62,15 @@ TEST_F(ManualsTest, PdfOpensOrSaysWhy) {
   const wpath locked = home_.Write("Locked", "#!" + (home_.Path() / "viewer").string() + "\n");
   home_.Write("viewer", "not runnable");
   fs::permissions(locked, fs::owner_all);
-  EXPECT_EQ("The operating system denied access to the Adobe\xC2\xAE PDF file 'Locked' located at " +
-                home_.Path().string() + ". Please contact your system administrator",
-            text(PDF(L"Locked", home_.Path())));
+  EXPECT_EQ(
+      "The operating system denied access to the Adobe\xC2\xAE PDF file 'Locked' located at " +
+          home_.Path().string() + ". Please contact your system administrator",
+      text(PDF(L"Locked", home_.Path())));
   environment_.Set("PATH", home_.Path().string());  // no opener
-  EXPECT_EQ("Adobe\xC2\xAE Reader\xC2\xAE is needed to view this document, but it is not installed "
-            "on your computer",
-            text(PDF(L"User Manual.pdf", home_.Path())));
+  EXPECT_EQ(
+      "Adobe\xC2\xAE Reader\xC2\xAE is needed to view this document, but it is not installed "
+      "on your computer",
+      text(PDF(L"User Manual.pdf", home_.Path())));
 }
 
 TEST_F(ManualsTest, LibrariesKeepTheFirstAndStayInStep) {
@@ -78,7 +80,7 @@ TEST_F(ManualsTest, LibrariesKeepTheFirstAndStayInStep) {
   library.RegisterDocument(boost::make_shared<PDF>(L"Guide.pdf", wpath("/elsewhere")));
   EXPECT_EQ(first, library.FindDocument(L"Guide.pdf"));
   EXPECT_EQ(nullptr, library.FindDocument(L"Other.pdf"));
-  library.OpenDocument(L"Other.pdf");  // nothing happens
+  library.OpenDocument(L"Other.pdf");                    // nothing happens
   EXPECT_TRUE(*first < PDF(L"Help.pdf", home_.Path()));  // ordered by name
 
   ManualApplication app;

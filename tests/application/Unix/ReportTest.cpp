@@ -67,7 +67,8 @@ TEST_F(ReportTest, MsxmlPageIsTheLatin1ItDeclares) {
   struct Titled : TestApplication {
     std::wstring ReportTitle() const override { return L"Rapport \u00e9t\u00e9 \u2603 \U0001F3D7"; }
   } app;
-  const wpath folder = home_.Path() / "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8F\x97\xEF\xBF\xBF";  // é € 🏗 U+FFFF
+  const wpath folder =
+      home_.Path() / "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8F\x97\xEF\xBF\xBF";  // é € 🏗 U+FFFF
   const std::string page =
       ReadFile(app.CallMSXMLEngine(folder / "r.xml", folder / "r.xsl", home_.Path() / "p.html"));
   EXPECT_NE(std::string::npos, page.find("<title>Rapport \xE9t\xE9 &#9731; &#127959;</title>"))
@@ -97,17 +98,17 @@ TEST_F(ReportTest, EnginesGetQuotedPathsAndXsltprocWritesThePage) {
     app.GenerateHTMLReport(xml_, xsl_);
     ADD_FAILURE() << "ran a missing engine";
   } catch (const BaseApplication::ReportGenerationError& error) {
-    EXPECT_EQ("Cannot generate report because file '" + (engines / "AltovaXML").string() +
-                  "' is missing",
-              std::string(error.what()));
+    EXPECT_EQ(
+        "Cannot generate report because file '" + (engines / "AltovaXML").string() + "' is missing",
+        std::string(error.what()));
   }
 
   fs::create_directories(engines);
   const wpath arguments = home_.Path() / "arguments.txt";
   const wpath altova = engines / "AltovaXML";
-  std::ofstream(altova.string()) << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \""
-                                 << arguments.string() << ".tmp\"\nmv \"" << arguments.string()
-                                 << ".tmp\" \"" << arguments.string() << "\"\n";
+  std::ofstream(altova.string())
+      << "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\"; done > \"" << arguments.string()
+      << ".tmp\"\nmv \"" << arguments.string() << ".tmp\" \"" << arguments.string() << "\"\n";
   // An engine that is not a program is refused, never handed to a viewer.
   const wpath opened = home_.Path() / "opened";
   fs::create_directories(home_.Path() / "bin");

@@ -191,7 +191,8 @@ TEST_F(SectionsProgram, BadInputGivesOneErrorLineAndLeavesTheProjectAlone) {
     const char* error;
   } cases[] = {
       {{"add", "hexagon", "--width", "3"}, 2, "unknown shape 'hexagon'"},
-      {{"add", "rectangle", "--breadth", "-5", "--depth", "3"}, 1,
+      {{"add", "rectangle", "--breadth", "-5", "--depth", "3"},
+       1,
        "--breadth: '-5' must be a length greater than zero"},
       {{"add", "circle", "--diameter", "0"}, 1, "--diameter: '0' must be a length greater"},
       {{"add", "square", "--width", "wide"}, 1, "--width: 'wide' is not a length"},

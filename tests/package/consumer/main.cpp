@@ -9,7 +9,10 @@ int main() {
   Orvanta::ReplaceTag(text, L"<Path/>", L"/projects/Br\u00fccke.xml");
   const std::string narrow = Orvanta::wstring_to_string(text);
   std::cout << narrow << '\n';
-  if (narrow != "The project at '/projects/Br\xC3\xBC" "cke.xml' has been opened") return 1;
+  if (narrow !=
+      "The project at '/projects/Br\xC3\xBC"
+      "cke.xml' has been opened")
+    return 1;
 
   try {
     throw Orvanta::CompositeInsertionError(L"consumer");

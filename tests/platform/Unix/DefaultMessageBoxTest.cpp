@@ -21,8 +21,8 @@ ProbeRun RunProbe(const std::string& arguments) {
   const testing::TemporaryFolder folder;
   const std::string out = (folder.Path() / "out").string();
   const std::string err = (folder.Path() / "err").string();
-  const std::string command = "LC_ALL=C " ORVANTA_PROBE " " + arguments + " </dev/null >" +
-                              out + " 2>" + err;
+  const std::string command =
+      "LC_ALL=C " ORVANTA_PROBE " " + arguments + " </dev/null >" + out + " 2>" + err;
   const int status = std::system(command.c_str());
   EXPECT_EQ(0, status) << command;
   const std::string answer = testing::ReadFile(out);

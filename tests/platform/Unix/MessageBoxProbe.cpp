@@ -37,8 +37,9 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (mode == "box" && argc > 2) {
-    const int answer = Orvanta::ShowMessageBox(L"Delete \u201cWall 1\u201d (2.5 m\u00b2)?", L"Probe",
-                                               static_cast<unsigned int>(std::atoi(argv[2])));
+    const int answer =
+        Orvanta::ShowMessageBox(L"Delete \u201cWall 1\u201d (2.5 m\u00b2)?", L"Probe",
+                                static_cast<unsigned int>(std::atoi(argv[2])));
     std::cout << answer;
     return 0;
   }

@@ -26,8 +26,8 @@ TEST(ShellFolders, FollowTheXdgVariablesThenHome) {
   } cases[] = {
       {h, "-", "-", h + "/.local/share " + h + "/Documents " + h + "/.config " + h + " " + fixed},
       {h, "/x/data", "/x/docs", "/x/data /x/docs " + h + "/.config " + h + " " + fixed},
-      {h, "relative/data", "", h + "/.local/share " + h + "/Documents " + h + "/.config " + h +
-                                   " " + fixed},
+      {h, "relative/data", "",
+       h + "/.local/share " + h + "/Documents " + h + "/.config " + h + " " + fixed},
       {"-", "-", "-", "~ ~ ~ ~ " + fixed},
       {"home/ann", "not/absolute", "-", "~ ~ ~ ~ " + fixed},
       {"", "-", "-", "~ ~ ~ ~ " + fixed},
@@ -43,9 +43,10 @@ TEST(ShellFolders, FollowTheXdgVariablesThenHome) {
         environment.Set(names[i], *values[i]);
     }
     std::string folders;
-    for (const int csidl : std::initializer_list<int>{ShellFolderCommonAppData, ShellFolderCommonDocuments,
-                            ShellFolderAppData, ShellFolderProfile, ShellFolderSystem,
-                            ShellFolderProgramFiles, ShellFolderProgramFilesCommon, 9999}) {
+    for (const int csidl :
+         std::initializer_list<int>{ShellFolderCommonAppData, ShellFolderCommonDocuments,
+                                    ShellFolderAppData, ShellFolderProfile, ShellFolderSystem,
+                                    ShellFolderProgramFiles, ShellFolderProgramFilesCommon, 9999}) {
       wpath folder = "~";
       const long result = ShellFolderPath(csidl, folder);
       EXPECT_EQ(result < 0, folder == "~") << csidl;
@@ -53,9 +54,9 @@ TEST(ShellFolders, FollowTheXdgVariablesThenHome) {
     }
     EXPECT_EQ(c.folders, folders);
   }
-  EXPECT_EQ(std::vector<boost::filesystem::path>{},
-            std::vector<boost::filesystem::path>(boost::filesystem::directory_iterator(home.Path()),
-                                                 {}));
+  EXPECT_EQ(
+      std::vector<boost::filesystem::path>{},
+      std::vector<boost::filesystem::path>(boost::filesystem::directory_iterator(home.Path()), {}));
 }
 
 }  // namespace

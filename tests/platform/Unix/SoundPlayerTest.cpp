@@ -29,14 +29,14 @@ TEST(SoundPlayer, PlaysThroughThePlayerOnPathOneAtATime) {
   const wpath player = folder.Write("bin/aplay", "#!/bin/sh\nexit 0\n");
   fs::permissions(player, fs::owner_all);
   environment.Set("PATH", (folder.Path() / "bin").string());
-  EXPECT_FALSE(play(1507));      // no such sound
-  EXPECT_TRUE(play(1502));       // 0.21 s
-  EXPECT_FALSE(play(1500));      // still playing
+  EXPECT_FALSE(play(1507));  // no such sound
+  EXPECT_TRUE(play(1502));   // 0.21 s
+  EXPECT_FALSE(play(1500));  // still playing
   now += std::chrono::milliseconds(220);
-  EXPECT_TRUE(play(1500));       // 0.20 s
+  EXPECT_TRUE(play(1500));  // 0.20 s
   now += std::chrono::milliseconds(210);
   folder.Write("bin/aplay", "\x01\x02 not a program");
-  EXPECT_FALSE(play(1500));      // the player cannot be started
+  EXPECT_FALSE(play(1500));  // the player cannot be started
   detail::SetSoundClock(previous);
 }
 

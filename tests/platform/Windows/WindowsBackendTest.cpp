@@ -21,8 +21,8 @@ TEST(WindowsBackend, TheDllCarriesItsVersionResource) {
 }
 
 TEST(WindowsBackend, ShellFoldersAreTheSystemsOwn) {
-  for (const int csidl : {ShellFolderCommonAppData, ShellFolderAppData, ShellFolderSystem,
-                          ShellFolderProgramFiles}) {
+  for (const int csidl :
+       {ShellFolderCommonAppData, ShellFolderAppData, ShellFolderSystem, ShellFolderProgramFiles}) {
     SCOPED_TRACE(csidl);
     wpath folder;
     ASSERT_EQ(0, ShellFolderPath(csidl, folder));
@@ -36,10 +36,10 @@ TEST(WindowsBackend, ShellFoldersAreTheSystemsOwn) {
 
 TEST(WindowsBackend, ShellOpenGivesShellExecuteCodes) {
   const testing::TemporaryFolder folder;
-  EXPECT_EQ(ShellOpenFileNotFound, ShellOpen(L"open", folder.Path() / L"missing.exe", L"",
-                                             folder.Path(), 0));
-  const long code = ShellOpen(L"open", folder.Path() / L"no folder" / L"missing.exe", L"",
-                              folder.Path(), 0);
+  EXPECT_EQ(ShellOpenFileNotFound,
+            ShellOpen(L"open", folder.Path() / L"missing.exe", L"", folder.Path(), 0));
+  const long code =
+      ShellOpen(L"open", folder.Path() / L"no folder" / L"missing.exe", L"", folder.Path(), 0);
   EXPECT_TRUE(code == ShellOpenFileNotFound || code == ShellOpenPathNotFound) << code;
 }
 

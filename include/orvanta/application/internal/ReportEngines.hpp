@@ -57,9 +57,8 @@ ORVANTA_API EngineCommand MakeEngineCommand(const ReportEngine& engine, const wp
 // program when it is not there, and BaseApplication::ReportEngineError with
 // the start's code when it cannot be started as a program (11 for a file
 // that is not one).
-ORVANTA_API wpath RunReportEngine(const ReportEngine& engine, const wpath& folder,
-                                  const wpath& xml, const wpath& xsl, const wpath& html,
-                                  StartedProgram& started);
+ORVANTA_API wpath RunReportEngine(const ReportEngine& engine, const wpath& folder, const wpath& xml,
+                                  const wpath& xsl, const wpath& html, StartedProgram& started);
 
 }  // namespace detail
 }  // namespace Orvanta

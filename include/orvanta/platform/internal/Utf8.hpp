@@ -82,8 +82,8 @@ inline bool IsEscapedByte(char32_t c) { return c >= 0xDC80 && c <= 0xDCFF; }
 inline char32_t DecodeName(const unsigned char* text, std::size_t size, std::size_t& i) {
   const std::size_t start = i;
   const char32_t c = Decode(text, size, i);
-  const bool replacementItself = i - start == 3 && text[start] == 0xEF &&
-                                 text[start + 1] == 0xBF && text[start + 2] == 0xBD;
+  const bool replacementItself =
+      i - start == 3 && text[start] == 0xEF && text[start + 1] == 0xBF && text[start + 2] == 0xBD;
   if (c != kReplacement || replacementItself) return c;
   i = start + 1;  // ASCII always decodes, so this byte is 0x80 or above
   return kEscapeBase + text[start];

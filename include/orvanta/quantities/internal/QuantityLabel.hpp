@@ -48,8 +48,8 @@ class LabelRef {
   // `text` itself when it equals `candidate` (a static label), else a new
   // shared label.
   static LabelRef Make(const std::wstring& text, const LabelText& candidate) {
-    if (text.size() == candidate.length && text.compare(0, text.size(), candidate.text,
-                                                        candidate.length) == 0)
+    if (text.size() == candidate.length &&
+        text.compare(0, text.size(), candidate.text, candidate.length) == 0)
       return LabelRef(candidate);
     return LabelRef(MakeShared(text), Shared{});
   }
