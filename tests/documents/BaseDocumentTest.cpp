@@ -112,7 +112,7 @@ TEST_F(DocumentTest, DuplicateAndPasteNameSequences) {
 }
 
 // The name index against the literal searches, which try every candidate
-// from the first, over random operations from a fixed seed.
+// from the first, over the same random operations on every run.
 TEST_F(DocumentTest, NameIndexAgreesWithTheLiteralSearch) {
   const std::vector<std::wstring> pool = {L"A",
                                           L"A - Copy",

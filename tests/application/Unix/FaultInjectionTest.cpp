@@ -581,13 +581,13 @@ TEST(SafeFileWriter, KillsDuringSavesNeverDamageTheFile) {
   testing::TemporaryFolder home;
   const std::string versions[] = {std::string(150000, 'a'), std::string(250000, 'b')};
   const wpath file = home.Write("project.xml", versions[0]);
-  unsigned int seed = 17;
+  unsigned int random_state = 17;  // the same delays on every run
   for (int round = 0; round < 30; ++round) {
     const pid_t saver = StartChild([&] {
       for (int i = 1;; ++i) Replace(file, versions[i % 2]);
       return 0;
     });
-    ::usleep(1000 + ::rand_r(&seed) % 20000);
+    ::usleep(1000 + ::rand_r(&random_state) % 20000);
     ::kill(saver, SIGKILL);
     EXPECT_EQ(127, ExitStatus(saver));
     const std::string content = ReadFile(file);
