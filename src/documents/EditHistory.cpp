@@ -254,22 +254,18 @@ class HistoryRecorder final : public DocumentObserver, public NameInterface::Wat
     RaiseChanged();
   }
 
-  bool Undo() {
-    if (document_ == nullptr || busy_ || depth_ > 0 || undo_.empty()) return false;
-    Effects effects(*document_);
-    Replay(*undo_.back(), effects, false);
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
-    Finish(effects);
-    return true;
-  }
+  bool Undo() { return Travel(undo_, redo_, false); }
+  bool Redo() { return Travel(redo_, undo_, true); }
 
-  bool Redo() {
-    if (document_ == nullptr || busy_ || depth_ > 0 || redo_.empty()) return false;
+  // Replays the last step of `from` backwards (undo) or `forward` (redo) and
+  // moves it to `to`.
+  template <class From, class To>
+  bool Travel(From& from, To& to, bool forward) {
+    if (document_ == nullptr || busy_ || depth_ > 0 || from.empty()) return false;
     Effects effects(*document_);
-    Replay(*redo_.back(), effects, true);
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
+    Replay(*from.back(), effects, forward);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
     Finish(effects);
     return true;
   }

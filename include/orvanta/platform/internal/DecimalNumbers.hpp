@@ -70,14 +70,20 @@ inline const wchar_t* ReadFloating(const wchar_t* first, const wchar_t* last, do
   return end != nullptr ? first + (end - narrow.data()) : nullptr;
 }
 
+// Narrows [first, last) to the text between its leading and trailing blanks.
+template <class Char>
+void TrimBlanks(const Char*& first, const Char*& last) noexcept {
+  while (first != last && IsBlank(*first)) ++first;
+  while (last != first && IsBlank(last[-1])) --last;
+}
+
 // Whole texts, blanks around the number allowed: false, `value` unchanged,
 // when the text is anything else.
 template <class Unsigned, class Char>
 bool ParseUnsigned(const std::basic_string<Char>& text, Unsigned& value) noexcept {
   const Char* first = text.data();
   const Char* last = first + text.size();
-  while (first != last && IsBlank(*first)) ++first;
-  while (last != first && IsBlank(last[-1])) --last;
+  TrimBlanks(first, last);
   Unsigned number = 0;
   if (ReadUnsigned(first, last, number) != last) return false;
   value = number;
@@ -87,8 +93,7 @@ bool ParseUnsigned(const std::basic_string<Char>& text, Unsigned& value) noexcep
 inline bool ParseFloating(const std::string& text, double& value) {
   const char* first = text.data();
   const char* last = first + text.size();
-  while (first != last && IsBlank(*first)) ++first;
-  while (last != first && IsBlank(last[-1])) --last;
+  TrimBlanks(first, last);
   double number = 0.0;
   if (ReadFloating(first, last, number) != last) return false;
   value = number;
