@@ -76,46 +76,32 @@ TEST(StringTable, TextsAsTheLibrarySpellsThem) {
 // occurrence of the tag each time, the same way by ReplaceTag, LibraryText
 // and Error::Replace; what() follows the text.
 TEST(ReplaceTag, FillsTheFirstOccurrenceOfEachTagInTurn) {
-  typedef std::vector<TagFill> Fills;
   const struct {
-    const char* name;
     std::wstring text;
-    Fills fills;
+    std::vector<TagFill> fills;
     std::wstring expected;
   } cases[] = {
-      {"repeated tag, filled in text order",
-       LibraryText(1964),
+      // a repeated tag is filled in text order, one fill touches the first only
+      {LibraryText(1964),
        {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}},
        L"'Wall 1' (Wall) duplicated as 'Wall 2'"},
-      {"one fill touches the first occurrence only",
-       LibraryText(1964),
-       {{L"<Name/>", L"W"}},
-       L"'W' (<Type/>) duplicated as '<Name/>'"},
-      {"tags are case-sensitive",
-       LibraryText(2044),
+      {LibraryText(1964), {{L"<Name/>", L"W"}}, L"'W' (<Type/>) duplicated as '<Name/>'"},
+      // tags are case-sensitive; a missing tag and an empty value change nothing else
+      {LibraryText(2044),
        {{L"<Id/>", L"X"}, {L"<id/>", L"beam"}},
        L"Error registering '<Name/>' (<Type/>) in factory with ID 'beam'"},
-      {"missing tag",
-       LibraryText(1949),
-       {{L"<Path/>", L"/tmp"}},
-       L"A new project has been created"},
-      {"empty value",
-       LibraryText(1880),
+      {LibraryText(1949), {{L"<Path/>", L"/tmp"}}, L"A new project has been created"},
+      {LibraryText(1880),
        {{L"<Path/>", L"/p/a.xml"}, {L"<Reason/>", L""}},
        L"Cannot open '/p/a.xml'. "},
-      {"a value holding a later tag is filled by the later fill",
-       L"<A/> and <B/>",
-       {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}},
-       L"b and <B/>"},
-      {"empty tag changes nothing", L"<Name/>", {{L"", L"x"}}, L"<Name/>"},
-      {"partial tag", L"<Name/> <Name", {{L"<Name", L"x"}}, L"x/> <Name"},
-      {"non-ASCII value",
-       L"<Path/>",
-       {{L"<Path/>", L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"}},
-       L"C:\\Proj\u00e9ts\\Br\u00fccke.xml"},
+      // a value holding a later tag is filled by the later fill
+      {L"<A/> and <B/>", {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}}, L"b and <B/>"},
+      {L"<Name/>", {{L"", L"x"}}, L"<Name/>"},
+      {L"<Name/> <Name", {{L"<Name", L"x"}}, L"x/> <Name"},
+      {L"<Path/>", {{L"<Path/>", L"C:\\Proj\u00e9ts"}}, L"C:\\Proj\u00e9ts"},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+    SCOPED_TRACE(wstring_to_string(c.expected));
     std::wstring text = c.text;
     Error error(c.text);
     for (const TagFill& fill : c.fills) {
