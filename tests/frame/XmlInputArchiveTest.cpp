@@ -124,7 +124,9 @@ TEST(XmlInputArchive, CountsLongerThanTheInputThrow) {
     xml.replace(xml.find("<count>3"), 8, "<count>" + c.count);
     std::vector<int> loaded;
     EXPECT_EQ(c.thrown, LoadBoth(xml, "v", loaded, boost::archive::no_header | c.flags));
-    if (c.count == "3") EXPECT_EQ((std::vector<int>{1, 2, 3}), loaded);
+    if (c.count == "3") {
+      EXPECT_EQ((std::vector<int>{1, 2, 3}), loaded);
+    }
   }
 
   // A megabyte of blanks behind three elements that claim to be 100 000 (or,
