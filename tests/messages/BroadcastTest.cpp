@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+#include "HubJournal.hpp"
+
 #include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/TextConversion.hpp"
@@ -84,10 +86,11 @@ TEST(Broadcast, MessagesLiveAsLongAsTheirListenersKeepThem) {
   EXPECT_TRUE(gone);
 }
 
+// The signals the journal does not hear.
 struct Events {
-  void Document(Signals::ConstBaseDocumentPtr) { calls.push_back("document"); }
-  void Item(Signals::ConstItemPtr) { calls.push_back("item"); }
-  void Plain() { calls.push_back("plain"); }
+  void Selected(Signals::ConstItemPtr) { calls.push_back("selected"); }
+  void Editing(Signals::ConstItemPtr) { calls.push_back("editing"); }
+  void Plain() { calls.push_back("opening"); }
   void Text(const std::wstring& text) { calls.push_back(wstring_to_string(text)); }
   void Number(int n) { calls.push_back(std::to_string(n)); }
   void Application(Signals::ConstBaseApplicationPtr) { calls.push_back("application"); }
@@ -99,15 +102,11 @@ struct Events {
 
 // Each Broadcast function raises its own signal of the hub.
 TEST(Broadcast, EventsRaiseTheirSignals) {
+  testing::HubJournal journal;
   Events events;
-  Hub()->ConnectToDocumentCreated(&events, &Events::Document);
   Hub()->ConnectToDocumentOpening(&events, &Events::Plain);
-  Hub()->ConnectToDocumentOpened(&events, &Events::Document);
-  Hub()->ConnectToDocumentClosed(&events, &Events::Document);
-  Hub()->ConnectToItemCreated(&events, &Events::Item);
-  Hub()->ConnectToItemChanged(&events, &Events::Item);
-  Hub()->ConnectToItemSelected(&events, &Events::Item);
-  Hub()->ConnectToItemEditing(&events, &Events::Item);
+  Hub()->ConnectToItemSelected(&events, &Events::Selected);
+  Hub()->ConnectToItemEditing(&events, &Events::Editing);
   Hub()->ConnectToCreateRequested(&events, &Events::Text);
   Hub()->ConnectToVisualAppearanceChanged(&events, &Events::Number);
   Hub()->ConnectToProgramOptionsChanged(&events, &Events::Application);
@@ -124,20 +123,18 @@ TEST(Broadcast, EventsRaiseTheirSignals) {
   BroadcastVisualAppearanceChanged(3);
   BroadcastProgramOptionsChanged(nullptr);
   BroadcastWindowsMessage(1, 2, 3);
-  Hub()->DisconnectFromDocumentCreated(&events, &Events::Document);
   Hub()->DisconnectFromDocumentOpening(&events, &Events::Plain);
-  Hub()->DisconnectFromDocumentOpened(&events, &Events::Document);
-  Hub()->DisconnectFromDocumentClosed(&events, &Events::Document);
-  Hub()->DisconnectFromItemCreated(&events, &Events::Item);
-  Hub()->DisconnectFromItemChanged(&events, &Events::Item);
-  Hub()->DisconnectFromItemSelected(&events, &Events::Item);
-  Hub()->DisconnectFromItemEditing(&events, &Events::Item);
+  Hub()->DisconnectFromItemSelected(&events, &Events::Selected);
+  Hub()->DisconnectFromItemEditing(&events, &Events::Editing);
   Hub()->DisconnectFromCreateRequested(&events, &Events::Text);
   Hub()->DisconnectFromVisualAppearanceChanged(&events, &Events::Number);
   Hub()->DisconnectFromProgramOptionsChanged(&events, &Events::Application);
   Hub()->DisconnectFromWindowsMessage(&events, &Events::Windows);
-  EXPECT_EQ((std::vector<std::string>{"document", "plain", "document", "document", "item", "item",
-                                      "item", "item", "Beam", "3", "application", "123"}),
+  EXPECT_EQ((testing::Entries{"[created]", "[opened]", "[closed]", "[created] (none)",
+                              "[changed] (none)"}),
+            journal.entries);
+  EXPECT_EQ((std::vector<std::string>{"opening", "selected", "editing", "Beam", "3", "application",
+                                      "123"}),
             events.calls);
 }
 
