@@ -107,18 +107,23 @@ TEST(FileAttributes, ReadOnlyRoundTripAndMissingFiles) {
   EXPECT_THROW(MakeFileReadWrite(missing), boost::filesystem::filesystem_error);
 }
 
-// An input file reads the whole file and gives its handle back when it goes.
-TEST(InputFile, ReadsTheFileAndClosesIt) {
+// A log writes UTF-8, an input file reads it back whole, and both give their
+// handles back when they go.
+TEST(FileStreams, ALogIsReadBackWholeAndBothCloseTheFile) {
   const testing::TemporaryFolder folder;
-  const wpath file = folder.Write("Beam.xml", std::string(100000, 'x') + "<end/>");
+  const wpath file = folder.Path() / "Program.log";
   const auto handles = [] {  // the open files, where the system lists them
     boost::system::error_code error;
     return std::distance(boost::filesystem::directory_iterator("/dev/fd", error), {});
   };
   const auto before = handles();
+  const std::wstring text = std::wstring(100000, L'x') + L"\u00e5\n";
   {
+    LogFileStream log;
+    log.open(file);
+    log << text << std::flush;
     InputFile in(file);
-    EXPECT_EQ(testing::ReadFile(file), std::string(std::istreambuf_iterator<char>(in), {}));
+    EXPECT_EQ(wstring_to_string(text), std::string(std::istreambuf_iterator<char>(in), {}));
   }
   EXPECT_EQ(before, handles());
 }
