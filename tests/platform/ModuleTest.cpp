@@ -112,7 +112,9 @@ TEST(FileAttributes, ReadOnlyRoundTripAndMissingFiles) {
 TEST(FileStreams, ALogIsReadBackWholeAndBothCloseTheFile) {
   const testing::TemporaryFolder folder;
   const wpath file = folder.Path() / "Program.log";
-  const auto handles = [] {  // the open files, where the system lists them
+  // The open files, as POSIX systems list them (Windows and Wine do not).
+  const auto handles = []() -> std::ptrdiff_t {
+    if (wpath::preferred_separator != '/') return 0;
     boost::system::error_code error;
     return std::distance(boost::filesystem::directory_iterator("/dev/fd", error), {});
   };
