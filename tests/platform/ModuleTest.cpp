@@ -86,10 +86,11 @@ TEST(MessageBox, ApplicationBoxesGoThroughTheHandler) {
   answer = AnswerCancel;
   EXPECT_EQ(AnswerNo, program.YesNoBox(L"Delete?", 0));
   EXPECT_EQ(AnswerCancel, ShowMessageBox(L"q", L"c", MessageBoxYesNo));
+  SetMessageBoxHandler(previous)(L"back", L"put", 0);  // gives back the handler it replaces
   EXPECT_EQ((std::vector<std::string>{"Sections: Delete? 36", "Sections: Again? 4",
-                                      "Sections: Disk full 48", "Sections: Delete? 4", "c: q 4"}),
+                                      "Sections: Disk full 48", "Sections: Delete? 4", "c: q 4",
+                                      "put: back 0"}),
             shown);
-  SetMessageBoxHandler(previous);
 }
 
 TEST(FileAttributes, ReadOnlyRoundTripAndMissingFiles) {
