@@ -23,22 +23,18 @@ TEST(GeometryAllocation, ValueArithmeticAllocatesNothing) {
   Extents box;
   for (int i = 1; i <= 1000; ++i) {
     const Units::Length d(i, Units::mm);
-    rectangle.SetDepth(d);
     circle.SetRadius(d);
     rectangle = Rectangle(d, d * 2.0);
-    for (const Shape* shape : shapes) {
+    for (const Shape* shape : shapes)
       total += shape->PolarMomentOfArea() + shape->Area() * shape->RadiusOfGyration() *
                                                 shape->RadiusOfGyration() * shape->AspectRatio();
-    }
     const Rect r(d, -d, d * 2.0, d * 3.0);
     bounds |= r.InflatedBy(d, d).Normalized() & Rect(Point(), r.BottomRight());
     box += Extents(d, -d, d, d, -d, d * 2.0);
     box.ExpandBy(d, -d, d);
   }
   EXPECT_EQ(0, testing::AllocationCount() - before);
-  EXPECT_GT(total.value(), 0.0);
-  EXPECT_GT(bounds.Area().value(), 0.0);
-  EXPECT_GT(box.MaxX().value(), 0.0);
+  EXPECT_TRUE(total.value() > 0 && bounds.Area().value() > 0 && box.MaxX().value() > 0);
 }
 
 }  // namespace

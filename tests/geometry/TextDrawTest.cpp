@@ -9,12 +9,6 @@
 namespace Orvanta {
 namespace {
 
-std::string CallsFor(const std::string& text) {
-  testing::TextDrawRecorder recorder(text);
-  recorder.DrawString();
-  return recorder.Take();
-}
-
 TEST(TextDraw, CallsForTaggedText) {
   const struct {
     const char* text;
@@ -36,12 +30,15 @@ TEST(TextDraw, CallsForTaggedText) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(c.calls, CallsFor(c.text));
+    testing::TextDrawRecorder recorder(c.text);
+    recorder.DrawString();
+    EXPECT_EQ(c.calls, recorder.Take());
   }
 }
 
 TEST(TextDraw, StylesLeftOnAreSwitchedOffBeforeTheNextDrawing) {
   testing::TextDrawRecorder recorder("<sup><symbol><italic><bold>x");
+  EXPECT_EQ(std::vector<bool>(4, false), recorder.Styles());
   recorder.DrawString();
   EXPECT_EQ("+sup +symbol +italic +bold [x]", recorder.Take());
   EXPECT_EQ(std::vector<bool>(4, true), recorder.Styles());

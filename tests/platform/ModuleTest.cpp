@@ -3,14 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
+#include <string>
+#include <vector>
 
 #include <boost/dll/runtime_symbol_info.hpp>
 #include <boost/filesystem/operations.hpp>
 
+#include "TemporaryFolder.hpp"
 #include "orvanta/platform/ApplicationModule.hpp"
 #include "orvanta/platform/Error.hpp"
+#include "orvanta/platform/FileAttributes.hpp"
+#include "orvanta/platform/FileStream.hpp"
+#include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
 #include "orvanta/platform/Resource.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
@@ -26,15 +33,13 @@ TEST(Module, TheProgramAndTheLibrary) {
 
   const HINSTANCE handle = LoadModule(L"Orvanta.dll");
   const Module library(L"Orvanta.dll", handle);
-  EXPECT_EQ(handle, static_cast<HINSTANCE>(library));
   if (handle == nullptr) {  // a static build: the library is part of the executable
     EXPECT_EQ(file, library.FileName());
   } else {
-    std::wstring name = boost::filesystem::path(library.FileName())
-                            .filename()
-                            .wstring();  // Orvanta.dll, liborvanta.so.0
+    std::wstring name = boost::filesystem::path(library.FileName()).filename().wstring();
     for (wchar_t& c : name) c = static_cast<wchar_t>(std::towlower(c));
-    EXPECT_NE(std::wstring::npos, name.find(L"orvanta"));
+    EXPECT_NE(std::wstring::npos,
+              name.find(L"orvanta"));  // Orvanta.dll, liborvanta.so.0
   }
   EXPECT_EQ(L"A new project has been created", library.LoadStringW(1949));
   EXPECT_EQ(L"", library.LoadStringW(1506));
@@ -61,6 +66,69 @@ TEST(ModuleVersionInfo, ReadsTheProgramVersionOnceSet) {
   SetProgramVersion(65535, 16, 0, 65535, L"");
   EXPECT_EQ(0xFFFF0010ul, info.GetFileVersionMS());
   EXPECT_EQ(0x0000FFFFul, info.GetFileVersionLS());
+}
+
+// The program's boxes take its name as caption; a yes/no box keeps only the
+// icon of the style it is given, and any answer but Yes is No. A handler
+// replaced is put back.
+TEST(MessageBox, ApplicationBoxesGoThroughTheHandler) {
+  const ApplicationModule program(L"Sections", nullptr);
+  std::vector<std::string> shown;
+  int answer = AnswerYes;
+  const MessageBoxHandler previous = SetMessageBoxHandler(
+      [&](const std::wstring& text, const std::wstring& caption, unsigned int style) {
+        shown.push_back(wstring_to_string(caption + L": " + text) + " " + std::to_string(style));
+        return answer;
+      });
+  EXPECT_EQ(AnswerYes, program.YesNoBox(L"Delete?", MessageBoxIconQuestion | MessageBoxOk));
+  EXPECT_EQ(AnswerYes, program.YesNoBox(L"Again?", MessageBoxYesNoCancel));
+  program.ExclamationBox(L"Disk full");
+  answer = AnswerCancel;
+  EXPECT_EQ(AnswerNo, program.YesNoBox(L"Delete?", 0));
+  EXPECT_EQ(AnswerCancel, ShowMessageBox(L"q", L"c", MessageBoxYesNo));
+  SetMessageBoxHandler(previous)(L"back", L"put", 0);  // gives back the handler it replaces
+  EXPECT_EQ((std::vector<std::string>{"Sections: Delete? 36", "Sections: Again? 4",
+                                      "Sections: Disk full 48", "Sections: Delete? 4", "c: q 4",
+                                      "put: back 0"}),
+            shown);
+}
+
+TEST(FileAttributes, ReadOnlyRoundTripAndMissingFiles) {
+  const testing::TemporaryFolder folder;
+  wpath file = folder.Write("Program.log", "line\n"), missing = folder.Path() / "missing.log";
+  EXPECT_FALSE(IsFileReadOnly(file));
+  MakeFileReadOnly(file);
+  MakeFileReadOnly(file);  // twice is harmless
+  EXPECT_TRUE(IsFileReadOnly(file));
+  MakeFileReadWrite(file);
+  EXPECT_FALSE(IsFileReadOnly(file));
+  EXPECT_EQ("line\n", testing::ReadFile(file));
+  EXPECT_FALSE(IsFileReadOnly(missing));
+  EXPECT_THROW(MakeFileReadOnly(missing), boost::filesystem::filesystem_error);
+  EXPECT_THROW(MakeFileReadWrite(missing), boost::filesystem::filesystem_error);
+}
+
+// A log writes UTF-8, an input file reads it back whole, and both give their
+// handles back when they go.
+TEST(FileStreams, ALogIsReadBackWholeAndBothCloseTheFile) {
+  const testing::TemporaryFolder folder;
+  const wpath file = folder.Path() / "Program.log";
+  // The open files, as POSIX systems list them (Windows and Wine do not).
+  const auto handles = []() -> std::ptrdiff_t {
+    if (wpath::preferred_separator != '/') return 0;
+    boost::system::error_code error;
+    return std::distance(boost::filesystem::directory_iterator("/dev/fd", error), {});
+  };
+  const auto before = handles();
+  const std::wstring text = std::wstring(100000, L'x') + L"\u00e5\n";
+  {
+    LogFileStream log;
+    log.open(file);
+    log << text << std::flush;
+    InputFile in(file);
+    EXPECT_EQ(wstring_to_string(text), std::string(std::istreambuf_iterator<char>(in), {}));
+  }
+  EXPECT_EQ(before, handles());
 }
 
 }  // namespace

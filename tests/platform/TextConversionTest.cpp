@@ -6,6 +6,7 @@
 #include <string>
 #include <type_traits>
 
+#include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/internal/Utf16.hpp"
 
 namespace Orvanta {
@@ -16,10 +17,7 @@ TEST(TextConversion, RoundTripsEveryPlaneAsUtf8) {
     std::wstring wide;
     std::string utf8;
   } texts[] = {
-      {L"", ""},
-      {L"m\u00b2 \u00b0C",
-       "m\xC2\xB2 \xC2\xB0"
-       "C"},
+      {L"m\u00b2 \u00b0 C", "m\xC2\xB2 \xC2\xB0 C"},
       {L"\u20ac \u6881", "\xE2\x82\xAC \xE6\xA2\x81"},
       {L"\U0001F3D7 \U0010FFFF", "\xF0\x9F\x8F\x97 \xF4\x8F\xBF\xBF"},
       {std::wstring(L"nul\0inside", 10), std::string("nul\0inside", 10)},
@@ -29,14 +27,11 @@ TEST(TextConversion, RoundTripsEveryPlaneAsUtf8) {
     EXPECT_EQ(t.utf8, wstring_to_string(t.wide));
     EXPECT_EQ(t.wide, string_to_wstring(t.utf8));
   }
-  // Pairs are what Windows' wide text holds above U+FFFF; checked on every system.
+  // Pairs are what Windows' wide text holds above U+FFFF; checked on every
+  // system.
   const struct {
     char32_t c, high, low;  // low 0: a single unit
-  } units[] = {{U'A', U'A', 0},
-               {0xFFFF, 0xFFFF, 0},
-               {0x10000, 0xD800, 0xDC00},
-               {0x1F3D7, 0xD83C, 0xDFD7},
-               {0x10FFFF, 0xDBFF, 0xDFFF}};
+  } units[] = {{0xFFFF, 0xFFFF, 0}, {0x10000, 0xD800, 0xDC00}, {0x10FFFF, 0xDBFF, 0xDFFF}};
   for (const auto& t : units) {
     SCOPED_TRACE(static_cast<unsigned long>(t.c));
     char32_t encoded[2] = {};
@@ -49,31 +44,30 @@ TEST(TextConversion, RoundTripsEveryPlaneAsUtf8) {
   }
 }
 
+// Each malformed sequence becomes one U+FFFD ("?" below) per byte it holds.
 TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
-  const std::wstring r = L"\uFFFD";
   const struct {
-    const char* name;
     std::string utf8;
     std::wstring expected;
   } cases[] = {
-      {"stray continuation",
-       "a\x80"
-       "b",
-       L"a" + r + L"b"},
-      {"two stray continuations", "\x80\xBF", r + r},
-      {"lead byte C0 is never valid", "\xC0\xAF", r + r},
-      {"overlong three-byte", "\xE0\x80\xAF", r + r + r},
-      {"encoded surrogate", "\xED\xA0\x80", r + r + r},
-      {"above U+10FFFF", "\xF4\x90\x80\x80", r + r + r + r},
-      {"F5 and above", "\xF5\xFF", r + r},
-      {"truncated two-byte at end", "ok\xC3", L"ok" + r},
-      {"truncated four-byte at end", "\xF0\x9F\x8F", r},
-      {"truncated sequence before ASCII", "\xE2\x82x", r + L"x"},
-      {"valid after invalid", "\xFF\xC2\xB2", r + L"\u00b2"},
+      {"a\x80z", L"a?z"},             // stray continuation
+      {"\x80\xBF", L"??"},            // two of them
+      {"\xC0\xAF", L"??"},            // lead byte C0 is never valid
+      {"\xE0\x80\xAF", L"???"},       // overlong
+      {"\xED\xA0\x80", L"???"},       // encoded surrogate
+      {"\xF4\x90\x80\x80", L"????"},  // above U+10FFFF
+      {"\xF5\xFF", L"??"},            // F5 and above
+      {"ok\xC3", L"ok?"},             // truncated at the end
+      {"\xF0\x9F\x8F", L"?"},         // truncated four-byte sequence
+      {"\xE2\x82x", L"?x"},           // truncated before ASCII
+      {"\xFF\xC2\xB2", L"?\u00b2"},   // valid after invalid
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(c.expected, string_to_wstring(c.utf8));
+    SCOPED_TRACE(::testing::PrintToString(c.utf8));
+    std::wstring expected = c.expected;
+    for (wchar_t& w : expected)
+      if (w == L'?') w = 0xFFFD;
+    EXPECT_EQ(expected, string_to_wstring(c.utf8));
   }
   const std::string u = "\xEF\xBF\xBD";
   EXPECT_EQ("a" + u + "b",
@@ -93,12 +87,8 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   if (kNarrowPaths) {
     EXPECT_EQ(std::locale("").name(), previous.name());
   }
-
-  const std::wstring wide = L"/tmp/Br\u00fccke/m\u00b2.xml";
-  EXPECT_EQ(
-      "/tmp/Br\xC3\xBC"
-      "cke/m\xC2\xB2.xml",
-      path_to_string(wstring_to_path(wide)));
+  const std::wstring wide = L"/tmp/\u00fcmlaut/m\u00b2.xml";
+  EXPECT_EQ("/tmp/\xC3\xBCmlaut/m\xC2\xB2.xml", path_to_string(wstring_to_path(wide)));
   EXPECT_EQ(wide, path_to_wstring(wstring_to_path(wide)));
   EXPECT_EQ(wide, path_to_wstring(string_to_path(wstring_to_string(wide))));
   if (!kNarrowPaths) return;
@@ -107,14 +97,26 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   std::string every;
   for (int byte = 1; byte < 256; ++byte)
     if (byte != '/') every += static_cast<char>(byte);
-  for (const std::string& name : {std::string("caf\xE9.xml"), std::string("\xED\xA0\x80"),
-                                  std::string("\xC3"), std::string("\xF4\x90\x80\x80"), every}) {
+  for (const std::string& name :
+       {std::string("caf\xE9.xml"), std::string("\xED\xA0\x80"), std::string("\xC3"), every}) {
     SCOPED_TRACE(name);
-    const std::wstring text = path_to_wstring(string_to_path(name));
-    EXPECT_EQ(name, path_to_string(wstring_to_path(text)));
+    EXPECT_EQ(name, path_to_string(wstring_to_path(path_to_wstring(string_to_path(name)))));
   }
   // Shown as text, an undecodable byte is U+FFFD like any malformed text.
   EXPECT_EQ("caf\xEF\xBF\xBD.xml", wstring_to_string(path_to_wstring(wpath("caf\xE9.xml"))));
+}
+
+// A narrow error text is UTF-8 (malformed bytes become U+FFFD); what() is the
+// text in UTF-8, whichever way it was made.
+TEST(Error, TextsAndWhat) {
+  const Error narrow(std::string("20 \xC2\xB0 \xFF"));
+  EXPECT_EQ(L"20 \u00b0 \uFFFD", narrow.Text());
+  EXPECT_STREQ("20 \xC2\xB0 \xEF\xBF\xBD", narrow.what());
+  EXPECT_STREQ("'WinHelpW' is not available on this system",
+               FunctionUnavailableError(L"WinHelpW").what());
+  EXPECT_STREQ("The specified path is empty", NoPathError().what());
+  const std::exception& base = InternalError(L"Module::LoadStringW");
+  EXPECT_STREQ("Module::LoadStringW", base.what());
 }
 
 }  // namespace
