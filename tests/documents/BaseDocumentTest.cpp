@@ -68,7 +68,7 @@ TEST_F(DocumentTest, CopyNamesAndWhichItemsAreFollowed) {
 TEST_F(DocumentTest, NameIndexAgreesWithTheLiteralSearch) {
   std::wistringstream list(
       L"A|A - Copy|A - Copy (2)|A - Copy (3)|<Number/>|<Name/>|Layer 1|"
-      L"2 - Copy (<Number/>)|Layer 2|Layer 02|Layer 3 - Copy|No <Number/> 1|"
+      L"2 - Copy (<Number/>)|Layer 2|Layer 02|Layer 3 - Copy|Layer|Layer - Copy (3)|No <Number/> 1|"
       L"B - Copy (1)");
   Names pool;
   for (std::wstring name; std::getline(list, name, L'|');) pool.push_back(name);
@@ -167,12 +167,7 @@ TEST_F(DocumentTest, AddingAndRemovingRules) {
   EXPECT_THROW(document.AddItem(a), BaseDocument::NameInUseError);
   a->Rename(L"A");
   EXPECT_TRUE(document.AddItem(b));
-  try {
-    document.AddItem(nullptr);
-    ADD_FAILURE();
-  } catch (const std::invalid_argument& error) {
-    EXPECT_STREQ("BaseDocument::AddItem", error.what());
-  }
+  EXPECT_THROW(document.AddItem(nullptr), std::invalid_argument);
   EXPECT_THROW(document.DuplicateItem(nullptr), std::invalid_argument);
   EXPECT_THROW(document.CreateItemFrom(nullptr), std::invalid_argument);
   EXPECT_THROW(document.CreateUniqueNameFor(nullptr), std::invalid_argument);
@@ -252,6 +247,20 @@ TEST_F(DocumentTest, OpeningAndClosingWithAPath) {
   EXPECT_FALSE(hub_.messages.front().second);  // the opening goes out with the flag unset
   const BaseDocument::CannotOpenItemError error(wpath(L"/a.xml"), L"");
   EXPECT_STREQ("Cannot open '/a.xml'. ", error.what());
+
+  // A host's own kind of save writes the file, then says where.
+  struct Exporting : MemoryDocument {
+    using MemoryDocument::MemoryDocument;
+    void WriteTo(const wpath& path) const override { written = path; }
+    void Export(const wpath& path) const { WriteAndAnnounce(path, 1954); }
+    mutable wpath written;
+  };
+  Exporting(false).Export(wpath("/nowhere.xml"));  // silent
+  Exporting exporting(true);
+  journal.clear();
+  exporting.Export(wpath("/copy.xml"));
+  EXPECT_EQ(wpath("/copy.xml"), exporting.written);
+  EXPECT_EQ(Journal{"The project has been saved at a new location: '/copy.xml'"}, journal);
 
   // The backup's name: the part from the last dot on gives way to the extension as written.
   const struct {

@@ -62,14 +62,12 @@ class HistoryTest : public ::testing::Test {
                         const std::vector<std::pair<std::string, std::string>>& items) {
     Journal journal;
     for (const auto& item : items) {
-      const std::string& name = item.first;
-      const std::string text = "'" + name + "' (" + item.second + ") ";
-      if (returned)
-        journal.insert(journal.end(), {text + "created", "[created] " + name,
-                                       text + "added to the project", "[added] " + name});
-      else
-        journal.insert(journal.end(), {text + "removed from the project", "[removed] " + name,
-                                       text + "deleted", "[destroyed] " + name});
+      const std::string text = "'" + item.first + "' (" + item.second + ") ",
+                        name = " " + item.first;
+      journal.insert(journal.end(), {text + (returned ? "created" : "removed from the project"),
+                                     (returned ? "[created]" : "[removed]") + name,
+                                     text + (returned ? "added to the project" : "deleted"),
+                                     (returned ? "[added]" : "[destroyed]") + name});
     }
     return journal;
   }
@@ -81,7 +79,6 @@ class HistoryTest : public ::testing::Test {
 
 TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
   const auto prototype = boost::make_shared<Layer>();
-  const Journal reordered{"The previous order of the items has been restored"};
   const struct {
     std::function<void(BaseDocument&)> operation;
     std::wstring text;
@@ -108,8 +105,9 @@ TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
        },
        L"Remove 2 items", Undone(true, {{"B", "Beam"}, {"C", "Wall"}})},
       {[](BaseDocument& d) { d.ClearItems(); }, L"Clear the items", {}},
-      {[](BaseDocument& d) { d.SortItemsByName(); }, L"Sort by name", reordered},
-      {[](BaseDocument& d) { d.SortItemsByType(); }, L"Sort by type", reordered},
+      {[](BaseDocument& d) { d.SortItemsByType(); },
+       L"Sort by type",
+       {"The previous order of the items has been restored"}},
       {[](BaseDocument& d) { d.FindItem(L"A")->Rename(L"Z"); }, L"Rename 'A'", {}},
   };
   for (const auto& c : cases) {
@@ -139,6 +137,9 @@ TEST_F(HistoryTest, UndoPutsBackAndRedoRepeatsEachOperation) {
     EXPECT_EQ(forward, journal);
     EXPECT_TRUE(document.HasChanged());
     EXPECT_FALSE(history.CanRedo());
+    ASSERT_TRUE(history.Undo());  // the items put back are watched again
+    document.Items()[0]->Rename(L"Q");
+    EXPECT_EQ(1u, history.UndoCount());
   }
 }
 
@@ -294,16 +295,17 @@ TEST_F(HistoryTest, CleanStateLimitAndNotification) {
   EXPECT_FALSE(document.HasChanged());
   EXPECT_EQ(6, changes);  // two records, the save, three steps
 
-  // A new edit drops the undone clean state, and the limit drops old steps.
+  // The limit drops old steps, and the clean state moves with them.
   document.SortItemsByName();  // one item: nothing to record
   EXPECT_EQ(1u, history.UndoCount());
   history.SetLimit(2);
-  for (int i = 0; i < 3; ++i) document.Create(prototype);
+  for (int i = 0; i < 2; ++i) document.Create(prototype);
   EXPECT_EQ(2u, history.UndoCount());
+  EXPECT_TRUE(document.HasChanged());
   while (history.Undo()) {
   }
-  EXPECT_TRUE(document.HasChanged());
-  EXPECT_EQ(2u, document.NumItems());  // Layer 1 and the first of the three
+  EXPECT_FALSE(document.HasChanged());  // back at the save
+  EXPECT_EQ(1u, document.NumItems());
 
   // Notification off: no texts and no item signals, but the sort messages.
   document.AddItem(MakeLayer(L"A"));

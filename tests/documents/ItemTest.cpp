@@ -15,8 +15,6 @@ using testing::Layer;
 
 TEST(Item, NamesNotesAndLock) {
   Layer layer;
-  EXPECT_EQ(L"Layer 3", layer.GenerateName(3));
-  EXPECT_EQ(L"Item", layer.Breadcrumb());
   EXPECT_FALSE(layer.IsLocked());
   layer.UniqueRename(L"wall", {L"Wall", L"WALL"});  // case differs: accepted
   EXPECT_EQ(L"wall", layer.Name());
