@@ -2,36 +2,20 @@
 
 #include <gtest/gtest.h>
 
-#include <boost/make_shared.hpp>
 #include <memory>
-#include <type_traits>
-#include <utility>
 
 #include "TestItems.hpp"
-#include "orvanta/documents/ManufacturerInterface.hpp"
-#include "orvanta/messages/SignalManager.hpp"
+#include "orvanta/documents/Address.hpp"
+#include "orvanta/documents/ItemFactory.hpp"
 
 namespace Orvanta {
 namespace {
 
 using testing::Layer;
 
-// Only a document follows an item's name: host code cannot watch one (and
-// leave a dangling watcher behind).
-template <class T, class = void>
-struct CanWatch : std::false_type {};
-template <class T>
-struct CanWatch<T, std::void_t<decltype(std::declval<const T&>().Watch(nullptr)),
-                               decltype(std::declval<const T&>().Unwatch(nullptr))>>
-    : std::true_type {};
-static_assert(!CanWatch<Item>::value && !CanWatch<NameInterface>::value);
-
-TEST(Item, NamesAndNotes) {
+TEST(Item, NamesNotesAndLock) {
   Layer layer;
-  EXPECT_EQ(L"Layer 3", layer.GenerateName(3));
-  EXPECT_EQ(L"Layer 0", layer.GenerateName(0));
-  EXPECT_EQ(L"Item", layer.Breadcrumb());
-
+  EXPECT_FALSE(layer.IsLocked());
   layer.UniqueRename(L"wall", {L"Wall", L"WALL"});  // case differs: accepted
   EXPECT_EQ(L"wall", layer.Name());
   try {
@@ -41,71 +25,24 @@ TEST(Item, NamesAndNotes) {
     EXPECT_STREQ("The name 'Wall' is already being used. Please choose a different name",
                  error.what());
   }
-  EXPECT_EQ(L"wall", layer.Name());
-
-  layer.AppendToNotes(L"first");
-  layer.AppendToNotes(L"");
-  layer.AppendToNotes(L"third");
+  for (const wchar_t* note : {L"first", L"", L"third"}) layer.AppendToNotes(note);
   EXPECT_EQ(L"first\n\nthird", layer.Notes());
-}
 
-TEST(Item, CopiesKeepTheLockButNotTheOwner) {
-  auto original = boost::make_shared<Layer>(L"A");
-  original->SetLock(true);
-  original->SetNotes(L"n");
-  std::unique_ptr<Item> clone(original->Clone());
+  // A clone keeps the lock but not the owner; a swap exchanges names and notes only.
+  layer.SetLock(true);
+  std::unique_ptr<Item> clone(layer.Clone());
   EXPECT_TRUE(clone->IsLocked());
-  EXPECT_EQ(L"A", clone->Name());
-  EXPECT_EQ(L"n", clone->Notes());
+  EXPECT_EQ(L"wall", clone->Name());
   EXPECT_THROW(clone->SignalItemChanged(), boost::bad_weak_ptr);
-
   Layer b(L"B");
-  b.Swap(*original);
-  EXPECT_EQ(L"A", b.Name());
-  EXPECT_EQ(L"n", b.Notes());
-  EXPECT_EQ(L"B", original->Name());
-  EXPECT_FALSE(b.IsLocked());  // swapped names and notes only
+  b.Swap(layer);
+  EXPECT_EQ(L"wall", b.Name());
+  EXPECT_EQ(L"first\n\nthird", b.Notes());
+  EXPECT_EQ(L"B", layer.Name());
+  EXPECT_FALSE(b.IsLocked());
 }
 
-struct Selection {
-  void OnSelected(Signals::ConstItemPtr item) { selected.push_back(item); }
-  std::vector<Signals::ConstItemPtr> selected;
-};
-
-TEST(Item, SignalsCarryTheOwningPointer) {
-  auto layer = boost::make_shared<Layer>(L"A");
-  Selection selection;
-  Signals::SignalManager::Instance()->ConnectToItemSelected(&selection, &Selection::OnSelected);
-  layer->SignalItemSelected();
-  Signals::SignalManager::Instance()->DisconnectFromItemSelected(&selection,
-                                                                 &Selection::OnSelected);
-  ASSERT_EQ(1u, selection.selected.size());
-  EXPECT_EQ(layer, selection.selected[0]);
-}
-
-TEST(Item, LeafComponentBehaviour) {
-  Layer layer(L"leaf");
-  const ItemPtr other = testing::MakeLayer(L"other");
-  try {
-    layer.InsertComponent(other);
-    ADD_FAILURE() << "a leaf took a child";
-  } catch (const CompositeInsertionError& error) {
-    EXPECT_STREQ(
-        "Internal error: attempting to insert component in a non-composite class in "
-        "'Component<T>::InsertComponent'",
-        error.what());
-  }
-  EXPECT_FALSE(layer.RemoveComponent(other));
-  EXPECT_FALSE(layer.ContainsComponent(other));
-  EXPECT_FALSE(layer.HasComponents());
-  EXPECT_EQ(0u, layer.NumComponents());
-
-  testing::Group group(L"group");
-  group.InsertComponent(other);
-  EXPECT_TRUE(group.HasComponents());
-}
-
-TEST(Item, SelfTestAndValidation) {
+TEST(Item, SelfTestNamesTheRunTimeType) {
   Layer layer(L"A");
   EXPECT_NO_THROW(layer.SelfTest());
   layer.valid = false;
@@ -115,45 +52,48 @@ TEST(Item, SelfTestAndValidation) {
   } catch (const ValidationInterface::SelfTestError& error) {
     const std::string what = error.what();
     EXPECT_EQ(0u, what.find("'<Name/>' (of type '")) << what;
-    EXPECT_NE(std::string::npos, what.find("Layer")) << what;  // the run-time type name
+    EXPECT_NE(std::string::npos, what.find("Layer")) << what;
     EXPECT_NE(std::string::npos, what.find("') has failed its self-test")) << what;
   }
 }
 
-struct CountingVisitor : BaseVisitor, Visitor<BaseVisitable<int>, int> {
-  int Visit(BaseVisitable<int>&) override { return ++visits; }
-  int visits = 0;
-};
-
-TEST(Item, ResourcesAndVisitors) {
-  Layer layer(L"A");
-  EXPECT_EQ(1501u, layer.DroppingCursor().Id());
-  EXPECT_EQ(1500u, layer.CopyingCursor().Id());
-  EXPECT_EQ(1502u, layer.NoDroppingCursor().Id());
-  const CursorResource copying = layer.CopyingCursor();
-  const std::vector<unsigned char>& cursor = copying.Data();
-  ASSERT_GE(cursor.size(), 6u);
-  EXPECT_EQ(2, cursor[2]);  // a cursor file, not an icon
-  EXPECT_EQ(1568u, layer.DisplayIcon().Id());
-  EXPECT_EQ(1569u, layer.DisplayPicture().Id());
-
-  CountingVisitor visitor;
-  EXPECT_EQ(1, layer.Accept(visitor));
-  BaseVisitor stranger;
-  EXPECT_EQ(0, layer.Accept(stranger));
-  const Layer& constant = layer;
-  EXPECT_EQ(0, constant.Accept(visitor));  // visits only non-const objects
+// The factory is process-wide: this test's ids are its own.
+TEST(ItemFactory, RegistersByIdOrTypeAndClones) {
+  ItemFactory& factory = ItemFactory::Instance();
+  factory.Add(new Layer(L"proto", L"FactoryBeam"), L"");
+  try {
+    factory.Add(new Layer(L"second", L"FactoryBeam"), L"");
+    ADD_FAILURE() << "registered an id twice";
+  } catch (const Error& error) {
+    EXPECT_STREQ("Error registering 'second' (FactoryBeam) in factory with ID 'FactoryBeam'",
+                 error.what());
+  }
+  const ItemPtr made = factory.Create(L"FactoryBeam");
+  EXPECT_EQ(L"proto", made->Name());
+  EXPECT_NE(factory.Find(L"FactoryBeam"), made);  // a clone, not the prototype
+  made->SignalItemChanged();                      // owned by a shared pointer
+  try {
+    factory.Create(L"NoSuchType");
+    ADD_FAILURE();
+  } catch (const Error& error) {
+    EXPECT_STREQ("Error finding prototype from Id = 'NoSuchType'", error.what());
+  }
 }
 
-TEST(ManufacturerInterface, FieldsAndSwap) {
-  ManufacturerInterface a(L"Acme", L"X-1", true), b;
-  a.Swap(b);
-  EXPECT_EQ(L"Acme", b.Manufacturer());
-  EXPECT_EQ(L"X-1", b.PartNumber());
-  EXPECT_TRUE(b.IsStandardProductionSize());
-  EXPECT_EQ(L"", a.Manufacturer());
-  a = b;
-  EXPECT_EQ(L"Acme", a.Manufacturer());
+TEST(Address, TextSkipsEmptyFieldsAndReadsBackInOrder) {
+  const Address full(L"1 High St", L"Flat 2", L"", L"Leeds", L"West Yorks", L"LS1", L"UK");
+  EXPECT_EQ(std::wstring(L"1 High St\nFlat 2\nLeeds\nWest Yorks\nLS1\nUK\n") + L'\0', full.str());
+  EXPECT_EQ(std::wstring(1, L'\0'), Address().str());
+  const Address back(full.str());  // street3 was empty: later lines move up
+  EXPECT_EQ(L"1 High St", back.Street1());
+  EXPECT_EQ(L"Leeds", back.Street3());
+  EXPECT_EQ(L"UK", back.Postcode());
+  EXPECT_EQ(L"", back.Country());
+
+  EXPECT_EQ(L"b", Address(L"a\nb").Street2());  // no final line feed
+  const Address complete(L"1\n2\n3\n4\n5\n6\n7\n8\n");
+  EXPECT_EQ(L"7", complete.Country());
+  EXPECT_EQ(complete.str(), Address(complete.str()).str());
 }
 
 }  // namespace
