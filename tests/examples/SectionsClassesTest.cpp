@@ -1,4 +1,5 @@
 // The example program's units, project file and calculation, in-process.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +28,9 @@ namespace {
 using namespace Sections;
 using Orvanta::testing::ReadFile;
 using Orvanta::testing::TemporaryFolder;
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using ::testing::ThrowsMessage;
 
 Units::Length Mm(double value) { return Units::Length(value, Units::mm); }
 
@@ -64,12 +68,9 @@ TEST(SectionsUnits, LengthsAreTypedInAnyUnitOrBareInTheSystemsUnit) {
   for (const char* bad :
        {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999", "nan", "12 parsecs"})
     EXPECT_THROW(si.ParseLength("--width", bad), std::invalid_argument) << bad;
-  try {
-    si.ParseLength("--depth", "300 kg");
-    ADD_FAILURE();
-  } catch (const std::invalid_argument& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("--depth: '300 kg' is not a length", 0), 0u);
-  }
+  EXPECT_THAT(
+      [&] { si.ParseLength("--depth", "300 kg"); },
+      ThrowsMessage<std::invalid_argument>(StartsWith("--depth: '300 kg' is not a length")));
   EXPECT_THROW(UnitSystem::Named("metric"), std::invalid_argument);
 }
 
@@ -102,24 +103,23 @@ class SectionsProject : public ::testing::Test {
   const boost::shared_ptr<Project> sample_ = boost::make_shared<Project>();
 };
 
-TEST_F(SectionsProject, FileKeepsEveryQuantityAndNameExactly) {
+// The file keeps every quantity and name exactly, and a failed read changes
+// nothing.
+TEST_F(SectionsProject, FileKeepsEverythingOrReadsNothing) {
   const auto loaded = boost::make_shared<Project>(file_);
   EXPECT_EQ(Describe(*loaded), Describe(*sample_));
   EXPECT_FALSE(loaded->HasChanged());
   // Written again, the file is the same byte for byte.
   loaded->SaveAs(folder_.Path() / "q.xml");
   EXPECT_EQ(ReadFile(folder_.Path() / "q.xml"), ReadFile(file_));
-}
 
-TEST_F(SectionsProject, AFailedReadChangesNothing) {
-  std::string text = ReadFile(file_);
   // The second section is bad: the first must not be loaded either.
+  std::string text = ReadFile(file_);
   text.replace(text.find("<type>Circle"), 12, "<type>Hexagon");
-  Project target(file_);
-  target.FindSection(L"Rectangle 1")->Rename(L"Kept");
-  const auto before = Describe(target);
-  EXPECT_THROW(target.ReadFrom(folder_.Write("bad.xml", text)), std::runtime_error);
-  EXPECT_EQ(Describe(target), before);
+  loaded->FindSection(L"Rectangle 1")->Rename(L"Kept");
+  const auto before = Describe(*loaded);
+  EXPECT_THROW(loaded->ReadFrom(folder_.Write("bad.xml", text)), std::runtime_error);
+  EXPECT_EQ(Describe(*loaded), before);
 
   std::string twice = ReadFile(file_);
   twice.replace(twice.find("<name>Circle 1"), 14, "<name>Strip 1");
@@ -133,12 +133,7 @@ TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
   std::string saved = ReadFile(file_);
   sample_->Create(MakeSection(L"Circle", {Mm(10)}));
   const auto saveFails = [&](const std::string& reason) {
-    try {
-      sample_->Save();
-      ADD_FAILURE() << "saved";
-    } catch (const std::runtime_error& error) {
-      EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
-    }
+    EXPECT_THAT([&] { sample_->Save(); }, ThrowsMessage<std::runtime_error>(HasSubstr(reason)));
     EXPECT_EQ(ReadFile(file_), saved);
     EXPECT_TRUE(sample_->HasChanged());
   };
@@ -200,7 +195,6 @@ TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
   ASSERT_TRUE(command.IsFinished());
   ASSERT_EQ(command.Results().size(), 3u);
   EXPECT_TRUE(command.Results()[0].warnings.empty());
-  EXPECT_EQ(command.Results()[1].warnings.size(), 1u);
   EXPECT_EQ(command.Results()[2].warnings.size(), 1u);
   EXPECT_EQ(command.NumberOfWarnings(), 2u);
   EXPECT_EQ(command.Log()->Children().size(), 3u);

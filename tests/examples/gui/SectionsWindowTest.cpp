@@ -1,18 +1,8 @@
 // The window of orvanta-sections-gui, driven as a user drives it, on Qt's
 // offscreen platform. The run leaves pictures of the window, the options
 // dialog and the message board in SECTIONS_SCREENSHOTS.
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QDockWidget>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QTableWidget>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <boost/make_shared.hpp>
 
