@@ -7,7 +7,6 @@
 #include <boost/archive/xml_woarchive.hpp>
 
 #include <sstream>
-#include <vector>
 
 #include "FuzzCheck.hpp"
 #include "orvanta/frame/XmlInputArchive.hpp"
@@ -18,35 +17,21 @@ namespace {
 
 constexpr unsigned kNoHeader = boost::archive::no_header;
 
-struct Narrow {
-  using Text = std::string;
-  using In = Orvanta::XmlInputArchive;
-  using Out = boost::archive::xml_oarchive;
-};
-struct Wide {
-  using Text = std::wstring;
-  using In = Orvanta::XmlWideInputArchive;
-  using Out = boost::archive::xml_woarchive;
-};
-
-// The values and labels of what was loaded, in order.
-std::vector<Units::Length> Ends(const Units::Length& length) { return {length}; }
-std::vector<Units::Length> Ends(const Extents& box) {
-  return {box.MinX(), box.MaxX(), box.MinY(), box.MaxY(), box.MinZ(), box.MaxZ()};
+// The exact values and the labels of what was loaded, in order.
+std::wstring Ends(const Units::Length& length) {
+  const std::string value = detail::FormatExactNumber(length.value());
+  return std::wstring(value.begin(), value.end()) + L' ' + length.Units() + L'\n';
+}
+std::wstring Ends(const Extents& box) {
+  return Ends(box.MinX()) + Ends(box.MaxX()) + Ends(box.MinY()) + Ends(box.MaxY()) +
+         Ends(box.MinZ()) + Ends(box.MaxZ());
 }
 
-bool SameEnds(const std::vector<Units::Length>& a, const std::vector<Units::Length>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (!fuzz::Same(a[i].value(), b[i].value()) || a[i].Units() != b[i].Units()) return false;
-  return true;
-}
-
-template <class Kind, class T>
-bool Load(const typename Kind::Text& xml, T& loaded) {
-  std::basic_istringstream<typename Kind::Text::value_type> in(xml);
+template <class In, class T, class Text>
+bool Load(const Text& xml, T& loaded) {
+  std::basic_istringstream<typename Text::value_type> in(xml);
   try {
-    typename Kind::In archive(in, kNoHeader);
+    In archive(in, kNoHeader);
     archive >> boost::serialization::make_nvp("item", loaded);
     return true;
   } catch (const std::exception&) {
@@ -54,24 +39,31 @@ bool Load(const typename Kind::Text& xml, T& loaded) {
   }
 }
 
-template <class Kind, class T>
-typename Kind::Text Save(const T& item) {
-  std::basic_ostringstream<typename Kind::Text::value_type> out;
+template <class Out, class T, class Text>
+Text Save(const T& item) {
+  std::basic_ostringstream<typename Text::value_type> out;
   {
-    typename Kind::Out archive(out, kNoHeader);
+    Out archive(out, kNoHeader);
     archive << boost::serialization::make_nvp("item", item);
   }
   return out.str();
 }
 
-template <class Kind, class T>
-void CheckLoad(const typename Kind::Text& xml) {
-  T loaded;
-  if (!Load<Kind>(xml, loaded)) return;
-  const typename Kind::Text saved = Save<Kind>(loaded);
-  T again;
-  FUZZ_CHECK(Load<Kind>(saved, again));
-  FUZZ_CHECK(SameEnds(Ends(loaded), Ends(again)));
+template <class In, class Out, class T, class Text>
+void CheckLoad(const Text& xml) {
+  T loaded, again;
+  if (!Load<In>(xml, loaded)) return;
+  const Text saved = Save<Out, T, Text>(loaded);
+  FUZZ_CHECK(Load<In>(saved, again));
+  FUZZ_CHECK(Ends(loaded) == Ends(again));
+}
+
+template <class In, class Out, class Text>
+void CheckLoad(const Text& xml, bool extents) {
+  if (extents)
+    CheckLoad<In, Out, Extents>(xml);
+  else
+    CheckLoad<In, Out, Units::Length>(xml);
 }
 
 }  // namespace
@@ -82,17 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const bool wide = (data[0] & 1) != 0, extents = (data[0] & 2) != 0;
   const std::string xml = fuzz::Bytes(data + 1, size - 1);
-  if (wide) {
-    const std::wstring text = string_to_wstring(xml);
-    if (extents)
-      CheckLoad<Wide, Extents>(text);
-    else
-      CheckLoad<Wide, Units::Length>(text);
-  } else {
-    if (extents)
-      CheckLoad<Narrow, Extents>(xml);
-    else
-      CheckLoad<Narrow, Units::Length>(xml);
-  }
+  if (wide)
+    CheckLoad<XmlWideInputArchive, boost::archive::xml_woarchive>(string_to_wstring(xml), extents);
+  else
+    CheckLoad<XmlInputArchive, boost::archive::xml_oarchive>(xml, extents);
   return 0;
 }

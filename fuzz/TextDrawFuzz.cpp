@@ -15,42 +15,34 @@ namespace Orvanta {
 namespace {
 
 const char* const kStyles[] = {"sup", "bold", "italic", "symbol"};
-enum Style { kSuperscript, kBold, kItalic, kSymbol };
 
-// The calls that drawing `text` makes when the styles start as `on`, which it
-// leaves as they end.
+// The calls that drawing `text` makes, empty runs aside, when the styles start
+// as `on`, which it leaves as they end.
 std::vector<std::string> Expected(const std::string& text, std::vector<bool>& on) {
   std::vector<std::string> calls;
-  for (int style = kSuperscript; style <= kSymbol; ++style) {
+  for (int style = 0; style < 4; ++style)
     if (on[style]) calls.push_back(std::string("-") + kStyles[style]);
-    on[style] = false;
-  }
+  on.assign(4, false);
   std::string run;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text[i] != '<') {
-      run += text[i++];
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i < text.size() && text[i] != '<') {
+      run += text[i];
       continue;
     }
     if (!run.empty()) calls.push_back("[" + run + "]");
     run.clear();
     std::string tag;  // what follows the "<", up to the ">" or the end
     for (++i; i < text.size() && text[i] != '>'; ++i) tag += text[i];
-    if (i < text.size()) {
-      ++i;  // the ">"
-    } else if (!tag.empty()) {
-      tag.pop_back();  // an unclosed tag ends at the last character
-    }
+    if (i >= text.size() && !tag.empty()) tag.pop_back();  // unclosed: ends at the last character
     const bool closing = !tag.empty() && tag[0] == '/';
     if (closing) tag.erase(0, 1);
-    for (int style = kSuperscript; style <= kSymbol; ++style) {
+    for (int style = 0; style < 4; ++style) {
       if (tag == kStyles[style] && on[style] == closing) {
         calls.push_back((closing ? "-" : "+") + tag);
         on[style] = !closing;
       }
     }
   }
-  if (!run.empty()) calls.push_back("[" + run + "]");
   return calls;
 }
 

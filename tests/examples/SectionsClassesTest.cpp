@@ -1,10 +1,12 @@
 // The example program's units, project file and calculation, in-process.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 
 #include <boost/make_shared.hpp>
@@ -13,6 +15,7 @@
 #include <orvanta/platform/ModuleVersionInfo.hpp>
 #include <orvanta/platform/ShellFolders.hpp>
 
+#include "HubJournal.hpp"
 #include "Project.hpp"
 #include "PropertiesCommand.hpp"
 #include "Section.hpp"
@@ -25,28 +28,33 @@ namespace {
 using namespace Sections;
 using Orvanta::testing::ReadFile;
 using Orvanta::testing::TemporaryFolder;
-
-const Units::Length kMillimetre(1, Units::mm);
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+using ::testing::ThrowsMessage;
 
 Units::Length Mm(double value) { return Units::Length(value, Units::mm); }
 
-TEST(SectionsUnits, LabelsRenderTheirPowersAsSuperscripts) {
+TEST(SectionsUnits, ValuesAndLabelsAreShownWithSuperscriptsInTheChosenUnit) {
   EXPECT_EQ(ShownLabel(Units::m4.Units()), "m\u2074");
-  EXPECT_EQ(ShownLabel(Units::cm4.Units()), "cm\u2074");
-  EXPECT_EQ(ShownLabel(Units::in4.Units()), "in\u2074");
   EXPECT_EQ(ShownLabel(Units::mm2.Units()), "mm\u00b2");
   EXPECT_EQ(ShownLabel(Units::in3.Units()), "in\u00b3");
   EXPECT_EQ(ShownLabel(Units::mm.Units()), "mm");
   EXPECT_EQ(TaggedLabel(Units::cm4.Units()), "cm<sup>4</sup>");
-  EXPECT_EQ(TaggedLabel(Units::in4.Units()), "in<sup>4</sup>");
-
-  // Only the superscript run is raised, and a second drawing starts afresh.
+  // Only the superscript run is raised, a second drawing starts afresh, and an
+  // unclosed superscript does not leak into the next label.
   TerminalText text("kN/m<sup>2</sup> at 20<bold>C</bold>");
   EXPECT_EQ(text.Render(), "kN/m\u00b2 at 20C");
   EXPECT_EQ(text.Render(), "kN/m\u00b2 at 20C");
-  // An unclosed superscript does not leak into the next label.
   EXPECT_EQ(TerminalText("m<sup>-1").Render(), "m\u207b\u00b9");
   EXPECT_EQ(TerminalText("m 2").Render(), "m 2");
+
+  const UnitSystem si = UnitSystem::Named("si"), imperial = UnitSystem::Named("imperial");
+  const Units::SecondMomentOfArea i = Mm(300) * Mm(500) * Mm(500) * Mm(500) / 12.0;
+  EXPECT_EQ(Shown(i, si.SecondMomentUnit()), "312500 cm\u2074");
+  EXPECT_EQ(Shown(Units::Length(0.3048), imperial.LengthUnit()), "12 in");
+  EXPECT_EQ(Shown(Units::Area(std::numeric_limits<double>::infinity()), si.AreaUnit()),
+            "\u221e cm\u00b2");
+  EXPECT_EQ(InUnit(Units::Length(std::nan("")), si.LengthUnit()), "n/a");
 }
 
 TEST(SectionsUnits, LengthsAreTypedInAnyUnitOrBareInTheSystemsUnit) {
@@ -57,85 +65,64 @@ TEST(SectionsUnits, LengthsAreTypedInAnyUnitOrBareInTheSystemsUnit) {
   EXPECT_DOUBLE_EQ(imperial.ParseLength("--width", " 0.5 m ").value(), 0.5);
   EXPECT_DOUBLE_EQ(si.ParseLength("--width", "2 ft").value(), 0.6096);
   EXPECT_DOUBLE_EQ(si.ParseLength("--width", ".5").value(), 0.0005);
-
   for (const char* bad :
        {"", "abc", "300 kg", "3 mm\u00b2", "-1 mm", "0", "0 in", "1e999", "nan", "12 parsecs"})
     EXPECT_THROW(si.ParseLength("--width", bad), std::invalid_argument) << bad;
-  try {
-    si.ParseLength("--depth", "300 kg");
-    ADD_FAILURE();
-  } catch (const std::invalid_argument& error) {
-    EXPECT_EQ(std::string(error.what()).rfind("--depth: '300 kg' is not a length", 0), 0u);
-  }
+  EXPECT_THAT(
+      [&] { si.ParseLength("--depth", "300 kg"); },
+      ThrowsMessage<std::invalid_argument>(StartsWith("--depth: '300 kg' is not a length")));
   EXPECT_THROW(UnitSystem::Named("metric"), std::invalid_argument);
 }
 
-TEST(SectionsUnits, ValuesAreShownInTheChosenUnit) {
-  const UnitSystem si = UnitSystem::Named("si"), imperial = UnitSystem::Named("imperial");
-  const Units::SecondMomentOfArea i = Mm(300) * Mm(500) * Mm(500) * Mm(500) / 12.0;
-  EXPECT_EQ(Shown(i, si.SecondMomentUnit()), "312500 cm\u2074");
-  EXPECT_EQ(Shown(Units::Length(0.3048), imperial.LengthUnit()), "12 in");
-  EXPECT_EQ(Shown(Units::Area(std::numeric_limits<double>::infinity()), si.AreaUnit()),
-            "\u221e cm\u00b2");
-  EXPECT_EQ(InUnit(Units::Length(std::nan("")), si.LengthUnit()), "n/a");
+// Type, name and exact dimensions of each section.
+std::vector<std::wstring> Describe(const Project& project) {
+  std::vector<std::wstring> sections;
+  for (const auto& section : project.Sections()) {
+    std::wostringstream line;
+    line << section->Type() << L'|' << section->Name() << std::hexfloat;
+    for (const Units::Length& dimension : section->Dimensions()) line << L'|' << dimension.value();
+    sections.push_back(line.str());
+  }
+  return sections;
 }
 
 class SectionsProject : public ::testing::Test {
  protected:
-  SectionsProject() { RegisterSectionPrototypes(); }
-
-  boost::shared_ptr<Project> Sample() const {
-    auto project = boost::make_shared<Project>();
-    project->Create(MakeSection(L"Rectangle", {Units::Length(1.0 / 3.0), Mm(500)}));
-    project->Create(MakeSection(L"Circle", {Units::Length(1e-7)}));
-    project->Create(MakeSection(L"Square", {Units::Length(12, Units::in)}));
-    project->Create(MakeSection(L"Strip", {Mm(200)}));
-    return project;
+  SectionsProject() {
+    RegisterSectionPrototypes();
+    sample_->Create(MakeSection(L"Rectangle", {Units::Length(1.0 / 3.0), Mm(500)}));
+    sample_->Create(MakeSection(L"Circle", {Units::Length(1e-7)}));
+    sample_->Create(MakeSection(L"Square", {Units::Length(12, Units::in)}));
+    sample_->Create(MakeSection(L"Strip", {Mm(200)}));
+    sample_->FindSection(L"Square 1")->Rename(L"Tr\u00e4ger <A & B>");
+    sample_->SaveAs(file_);
   }
 
   TemporaryFolder folder_;
+  const Orvanta::wpath file_ = folder_.Path() / "p.xml";
+  const boost::shared_ptr<Project> sample_ = boost::make_shared<Project>();
 };
 
-TEST_F(SectionsProject, FileKeepsEveryQuantityAndNameExactly) {
-  auto project = Sample();
-  auto renamed = project->FindSection(L"Square 1");
-  renamed->Rename(L"Tr\u00e4ger <A & B>");
-  const Orvanta::wpath file = folder_.Path() / "p.xml";
-  project->SaveAs(file);
-
-  const auto loaded = boost::make_shared<Project>(file);
-  const auto before = project->Sections(), after = loaded->Sections();
-  ASSERT_EQ(after.size(), before.size());
-  for (std::size_t i = 0; i < before.size(); ++i) {
-    EXPECT_EQ(after[i]->Name(), before[i]->Name());
-    EXPECT_EQ(after[i]->Type(), before[i]->Type());
-    const auto a = before[i]->Dimensions(), b = after[i]->Dimensions();
-    ASSERT_EQ(a.size(), b.size());
-    for (std::size_t j = 0; j < a.size(); ++j) EXPECT_EQ(a[j].value(), b[j].value());
-  }
+// The file keeps every quantity and name exactly, and a failed read changes
+// nothing.
+TEST_F(SectionsProject, FileKeepsEverythingOrReadsNothing) {
+  const auto loaded = boost::make_shared<Project>(file_);
+  EXPECT_EQ(Describe(*loaded), Describe(*sample_));
   EXPECT_FALSE(loaded->HasChanged());
   // Written again, the file is the same byte for byte.
   loaded->SaveAs(folder_.Path() / "q.xml");
-  EXPECT_EQ(ReadFile(folder_.Path() / "q.xml"), ReadFile(file));
-}
+  EXPECT_EQ(ReadFile(folder_.Path() / "q.xml"), ReadFile(file_));
 
-TEST_F(SectionsProject, AFailedReadChangesNothing) {
-  auto project = Sample();
-  const Orvanta::wpath file = folder_.Path() / "p.xml";
-  project->SaveAs(file);
-  std::string text = ReadFile(file);
   // The second section is bad: the first must not be loaded either.
+  std::string text = ReadFile(file_);
   text.replace(text.find("<type>Circle"), 12, "<type>Hexagon");
-  const Orvanta::wpath bad = folder_.Write("bad.xml", text);
+  loaded->FindSection(L"Rectangle 1")->Rename(L"Kept");
+  const auto before = Describe(*loaded);
+  EXPECT_THROW(loaded->ReadFrom(folder_.Write("bad.xml", text)), std::runtime_error);
+  EXPECT_EQ(Describe(*loaded), before);
 
-  Project target(file);
-  target.FindSection(L"Rectangle 1")->Rename(L"Kept");
-  EXPECT_THROW(target.ReadFrom(bad), std::runtime_error);
-  ASSERT_EQ(target.NumItems(), 4u);
-  EXPECT_TRUE(target.FindSection(L"Kept"));
-
-  std::string twice = ReadFile(file);
-  twice.replace(twice.find("<name>Circle 1"), 14, "<name>Square 1");
+  std::string twice = ReadFile(file_);
+  twice.replace(twice.find("<name>Circle 1"), 14, "<name>Strip 1");
   EXPECT_THROW(Project(folder_.Write("twice.xml", twice)), std::runtime_error);
   EXPECT_THROW(Project(folder_.Write("empty.xml", "")), std::runtime_error);
 }
@@ -143,35 +130,26 @@ TEST_F(SectionsProject, AFailedReadChangesNothing) {
 // A read-only project is not replaced, and neither is one that another
 // program saved since this one read it; each says why.
 TEST_F(SectionsProject, AFailedWriteLeavesTheOldFile) {
-  auto project = Sample();
-  const Orvanta::wpath file = folder_.Path() / "p.xml";
-  project->SaveAs(file);
-  std::string saved = ReadFile(file);
-  project->Create(MakeSection(L"Circle", {Mm(10)}));
+  std::string saved = ReadFile(file_);
+  sample_->Create(MakeSection(L"Circle", {Mm(10)}));
   const auto saveFails = [&](const std::string& reason) {
-    try {
-      project->Save();
-      ADD_FAILURE() << "saved";
-    } catch (const std::runtime_error& error) {
-      EXPECT_NE(std::string(error.what()).find(reason), std::string::npos) << error.what();
-    }
-    EXPECT_EQ(ReadFile(file), saved);
-    EXPECT_TRUE(project->HasChanged());
+    EXPECT_THAT([&] { sample_->Save(); }, ThrowsMessage<std::runtime_error>(HasSubstr(reason)));
+    EXPECT_EQ(ReadFile(file_), saved);
+    EXPECT_TRUE(sample_->HasChanged());
   };
-  boost::filesystem::permissions(file, boost::filesystem::owner_read);
+  boost::filesystem::permissions(file_, boost::filesystem::owner_read);
   saveFails("read-only");
-  boost::filesystem::permissions(file,
-                                 boost::filesystem::owner_read | boost::filesystem::owner_write);
-  Sample()->SaveAs(folder_.Path() / "other.xml");  // another program's version
+  boost::filesystem::permissions(file_, boost::filesystem::owner_all);
+  boost::make_shared<Project>(file_)->SaveAs(folder_.Path() /
+                                             "other.xml");  // another program's version
   saved = ReadFile(folder_.Path() / "other.xml");
-  boost::filesystem::rename(folder_.Path() / "other.xml", file);
+  boost::filesystem::rename(folder_.Path() / "other.xml", file_);
   saveFails("was changed by another program since it was read");
-  project->Revert();  // read again: its version may now be replaced
-  project->Create(MakeSection(L"Circle", {Mm(10)}));
-  project->Save();
-  EXPECT_NE(ReadFile(file), saved);
+  sample_->Revert();  // read again: its version may now be replaced
+  sample_->Create(MakeSection(L"Circle", {Mm(10)}));
+  sample_->Save();
+  EXPECT_NE(ReadFile(file_), saved);
 }
-
 // Loading takes time in proportion to the sections: eight times the sections
 // take about eight times as long (a check of each name against every other
 // took sixty-four).
@@ -217,7 +195,6 @@ TEST_F(SectionsProject, CalculationWarnsAndFallsOutOfDateWhenASectionChanges) {
   ASSERT_TRUE(command.IsFinished());
   ASSERT_EQ(command.Results().size(), 3u);
   EXPECT_TRUE(command.Results()[0].warnings.empty());
-  EXPECT_EQ(command.Results()[1].warnings.size(), 1u);
   EXPECT_EQ(command.Results()[2].warnings.size(), 1u);
   EXPECT_EQ(command.NumberOfWarnings(), 2u);
   EXPECT_EQ(command.Log()->Children().size(), 3u);
@@ -258,18 +235,15 @@ TEST_F(SectionsProject, ApplicationTellsAFirstRunAndAFailedOpening) {
   EXPECT_TRUE(app.LoadedUserOptionsAtStart());
   EXPECT_EQ(app.XSLTEngine(), Orvanta::BaseApplication::MSXML);  // the user's, kept
 
-  const Orvanta::wpath good = folder_.Path() / "good.xml";
-  Sample()->SaveAs(good);
   app.OpenDocument(folder_.Write("bad.xml", "<not a project"));
   EXPECT_NE(app.OpenDocumentError().find(L"bad.xml"), std::wstring::npos)
       << app.OpenDocumentError();
   ASSERT_TRUE(app.CurrentProject());
   EXPECT_EQ(app.CurrentProject()->NumItems(), 0u);
   // The empty project has no file: closing it asks, and is answered No.
-  const auto previous = Orvanta::SetMessageBoxHandler(
-      [](const std::wstring&, const std::wstring&, unsigned int) { return Orvanta::AnswerNo; });
-  app.OpenDocument(good);
-  Orvanta::SetMessageBoxHandler(previous);
+  Orvanta::testing::HubJournal journal;
+  journal.otherwise = Orvanta::AnswerNo;
+  app.OpenDocument(file_);
   EXPECT_TRUE(app.OpenDocumentError().empty());
   EXPECT_EQ(app.CurrentProject()->NumItems(), 4u);
   Orvanta::SetShellFolderHandler(folders);
