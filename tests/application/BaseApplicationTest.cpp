@@ -45,35 +45,26 @@ TEST_F(ApplicationTest, FoldersAreComposedAndCreatedAsTheTableSays) {
   const wpath docs = home_.Path() / "docs" / "Orvanta" / wstring_to_path(L"Test\u00e5pp") / "2.1.3";
   EXPECT_TRUE(fs::is_directory(data));
   EXPECT_FALSE(fs::exists(docs));
-  const struct {
-    const char* name;
-    wpath path;
-    wpath expected;
-  } cases[] = {
-      {"common app data", BaseApplication::CommonAppDataPath(), data},
-      {"common documents", BaseApplication::CommonDocumentsPath(), docs},
-      {"config file", app.ConfigFile(), data / "Options.xml"},
-      {"MRU file", BaseApplication::MRUFile(), data / "MRU.ini"},
-      {"report xml", BaseApplication::XMLReport(), data / "Report.xml"},
-      {"materials", BaseApplication::MaterialsPath(), data / "Materials"},
-      {"sections", BaseApplication::SectionsPath(), data / "Sections"},
-      {"temp", BaseApplication::TempPath(), data / "Temp"},
-      {"tutorials", BaseApplication::TutorialsPath(), docs / "Tutorials"},
-      {"projects", BaseApplication::ProjectsPath(), app.BranchPath() / "Projects"},
-      {"engines", BaseApplication::EnginePath(), app.BranchPath() / "Engines"},
-      {"help file", app.HelpFile(), app.BranchPath() / "Help" / "Help.chm"},
-      {"materials library", BaseApplication::MaterialsLibraryPath(),
-       BaseApplication::InitialPath() / "Materials"},
-      {"drivers", BaseApplication::WindowsDriversPath(), home_.Path() / "system" / "drivers"},
-      {"program files", BaseApplication::ProgramFilesOrvantaPath(),
-       home_.Path() / "programs" / "Orvanta"},
-      {"latest version", BaseApplication::LatestVersionPath(),
+  const std::pair<wpath, wpath> cases[] = {
+      {BaseApplication::CommonAppDataPath(), data},
+      {BaseApplication::CommonDocumentsPath(), docs},
+      {app.ConfigFile(), data / "Options.xml"},
+      {BaseApplication::MRUFile(), data / "MRU.ini"},
+      {BaseApplication::XMLReport(), data / "Report.xml"},
+      {BaseApplication::MaterialsPath(), data / "Materials"},
+      {BaseApplication::SectionsPath(), data / "Sections"},
+      {BaseApplication::TempPath(), data / "Temp"},
+      {BaseApplication::TutorialsPath(), docs / "Tutorials"},
+      {BaseApplication::ProjectsPath(), app.BranchPath() / "Projects"},
+      {BaseApplication::EnginePath(), app.BranchPath() / "Engines"},
+      {app.HelpFile(), app.BranchPath() / "Help" / "Help.chm"},
+      {BaseApplication::MaterialsLibraryPath(), BaseApplication::InitialPath() / "Materials"},
+      {BaseApplication::WindowsDriversPath(), home_.Path() / "system" / "drivers"},
+      {BaseApplication::ProgramFilesOrvantaPath(), home_.Path() / "programs" / "Orvanta"},
+      {BaseApplication::LatestVersionPath(),
        wstring_to_path(L"http://www.orvanta.example/Test\u00e5pp/latest_version.xml")},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    EXPECT_EQ(c.expected, c.path);
-  }
+  for (const auto& c : cases) EXPECT_EQ(c.second, c.first);
   // Only the parents were made: the folders and files themselves were not.
   EXPECT_TRUE(fs::is_directory(docs));
   for (const char* name : {"Materials", "Sections", "Temp", "MRU.ini", "Report.xml"})

@@ -19,7 +19,6 @@ using testing::ReadFile;
 using testing::TestApplication;
 using testing::TextDocument;
 using testing::ThrownText;
-typedef std::vector<std::string> Journal;
 
 TEST_F(ApplicationTest, SaveBacksUpFirstAndNeverStopsForIt) {
   const wpath file = home_.Path() / "Bridge.sec";
@@ -67,7 +66,8 @@ TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
   EXPECT_TRUE(project->HasChanged());
   EXPECT_EQ("content", ReadFile(copy));
   EXPECT_EQ(
-      (Journal{"The project has been saved at a new location: '" + copy.string() + "'", "[saved]"}),
+      (testing::Entries{"The project has been saved at a new location: '" + copy.string() + "'",
+                        "[saved]"}),
       journal);
 
   journal.clear();
@@ -108,8 +108,8 @@ TEST_F(ApplicationTest, CloseQuestions) {
   answers = {AnswerNo};
   EXPECT_TRUE(app.CloseDocument());
   EXPECT_FALSE(app.GetDocument());
-  EXPECT_EQ((Journal{changed, changed, "[closed]",
-                     "The project at '" + file.string() + "' has been closed"}),
+  EXPECT_EQ((testing::Entries{changed, changed, "[closed]",
+                              "The project at '" + file.string() + "' has been closed"}),
             journal);
 
   app.OpenDocument(file);
@@ -248,31 +248,26 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
   ofstream(folder / "Bridge.1.sec", std::ios::binary) << "copy";
   const std::string head = "Orvanta recovery record 1\ntime 2026-12-05T10:00:00\n";
   const std::string whole = head + "process 2147483646\ncopy Bridge.1.sec\n";
-  const struct {
-    const char* name;
-    std::string content;
-    bool offered;
-  } records[] = {
-      {"whole", whole + "original /p/A\\\\B\\nC\\\n", true},
-      {"no record", "not a record", false},
-      {"copy outside", head + "process 2147483646\ncopy ../Bridge.sec\n", false},
-      {"process 0", head + "process 0\ncopy Bridge.1.sec\n", false},
-      {"process no number", head + "process 12x\ncopy Bridge.1.sec\n", false},
-      {"no process", head + "copy Bridge.1.sec\n", false},
-      {"started no number", whole + "started \n", false},
-      {"started too large", whole + "started 18446744073709551616\n", false},
-      {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n", false},
+  ofstream(record, std::ios::binary) << whole + "original /p/A\\\\B\\nC\\\n";
+  const std::vector<RecoveryRecord> offered = recovery.Recoverable();
+  ASSERT_EQ(1u, offered.size());
+  EXPECT_EQ(2147483646ul, offered[0].process.id);
+  EXPECT_EQ(wpath("/p/A\\B\nC\\"), offered[0].original);
+  EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
+  const std::pair<const char*, std::string> others[] = {
+      {"no record", "not a record"},
+      {"copy outside", head + "process 2147483646\ncopy ../Bridge.sec\n"},
+      {"process 0", head + "process 0\ncopy Bridge.1.sec\n"},
+      {"process no number", head + "process 12x\ncopy Bridge.1.sec\n"},
+      {"no process", head + "copy Bridge.1.sec\n"},
+      {"started no number", whole + "started \n"},
+      {"started too large", whole + "started 18446744073709551616\n"},
+      {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n"},
   };
-  for (const auto& r : records) {
-    SCOPED_TRACE(r.name);
-    ofstream(record, std::ios::binary) << r.content;
-    const std::vector<RecoveryRecord> offered = recovery.Recoverable();
-    ASSERT_EQ(r.offered ? 1u : 0u, offered.size());
-    if (r.offered) {
-      EXPECT_EQ(2147483646ul, offered[0].process.id);
-      EXPECT_EQ(wpath("/p/A\\B\nC\\"), offered[0].original);
-      EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
-    }
+  for (const auto& r : others) {
+    SCOPED_TRACE(r.first);
+    ofstream(record, std::ios::binary) << r.second;
+    EXPECT_TRUE(recovery.Recoverable().empty());
     EXPECT_EQ(2, files(folder));
   }
   {  // a copy that outlives its document writes nothing
