@@ -75,6 +75,8 @@ TEST_F(ExternalProgramsTest, MsxmlPageByteForByte) {
 
   EXPECT_THROW(app.GenerateHTMLReport(input_ / "missing.xml", xsl_),
                BaseApplication::ReportGenerationError);
+  EXPECT_THROW(app.GenerateHTMLReport(xml_, input_ / "missing.xsl"),
+               BaseApplication::ReportGenerationError);
   EXPECT_TRUE(fs::exists(page));  // a missing input changes nothing
   app.SetXSLTEngine(static_cast<BaseApplication::XSLTEngineType>(7));
   EXPECT_EQ(wpath(), app.GenerateHTMLReport(xml_, xsl_));
@@ -85,13 +87,16 @@ TEST_F(ExternalProgramsTest, MsxmlPageByteForByte) {
 // references in its text and as escapes in its script.
 TEST_F(ExternalProgramsTest, MsxmlPageIsTheLatin1ItDeclares) {
   struct Titled : TestApplication {
-    std::wstring ReportTitle() const override { return L"Rapport \u00e9t\u00e9 \u2603 \U0001F3D7"; }
+    std::wstring ReportTitle() const override {
+      return L"Rapport \u00e9t\u00e9 \u2603 \U0001F3D7 \U0010FFFF";
+    }
   } app;
   const wpath folder =
       home_.Path() / "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8F\x97\xEF\xBF\xBF";  // é € 🏗 U+FFFF
   const std::string page =
       ReadFile(app.CallMSXMLEngine(folder / "r.xml", folder / "r.xsl", home_.Path() / "p.html"));
-  EXPECT_NE(std::string::npos, page.find("<title>Rapport \xE9t\xE9 &#9731; &#127959;</title>"))
+  EXPECT_NE(std::string::npos,
+            page.find("<title>Rapport \xE9t\xE9 &#9731; &#127959; &#1114111;</title>"))
       << page;
   EXPECT_NE(std::string::npos, page.find("xml.load(\"" + home_.Path().string() +
                                          "/\xE9\\u20AC\\uD83C\\uDFD7\\uFFFF/r.xml\");"))
