@@ -221,6 +221,8 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     EXPECT_FALSE(recovery->Autosave());
     document.text = "draft";
     document.NotifyHasChanged();
+    EXPECT_ANY_THROW(recovery->Autosave());
+    EXPECT_EQ(0, files(folder));  // what the failed copy wrote is gone
     document.failWrites = false;
     EXPECT_TRUE(recovery->Autosave());
     EXPECT_EQ(2, files(folder));  // the copy and its record
@@ -248,11 +250,11 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
   ofstream(folder / "Bridge.1.sec", std::ios::binary) << "copy";
   const std::string head = "Orvanta recovery record 1\ntime 2026-12-05T10:00:00\n";
   const std::string whole = head + "process 2147483646\ncopy Bridge.1.sec\n";
-  ofstream(record, std::ios::binary) << whole + "original /p/A\\\\B\\nC\\\n";
+  ofstream(record, std::ios::binary) << whole + "original /p/A\\\\B\\nC\\q\\\n";
   const std::vector<RecoveryRecord> offered = recovery.Recoverable();
   ASSERT_EQ(1u, offered.size());
   EXPECT_EQ(2147483646ul, offered[0].process.id);
-  EXPECT_EQ(wpath("/p/A\\B\nC\\"), offered[0].original);
+  EXPECT_EQ(wpath("/p/A\\B\nC\\q\\"), offered[0].original);
   EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
   const std::pair<const char*, std::string> others[] = {
       {"no record", "not a record"},

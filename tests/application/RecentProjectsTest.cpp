@@ -63,9 +63,17 @@ TEST_F(RecentProjectsTest, OneEntryAFileMostRecentFirstWithinTheCapacity) {
   EXPECT_EQ(ListFile(recent.Projects()), ReadFile(file));
   EXPECT_EQ(recent.Projects(), RecentProjects(file, 3).Projects());
 
-  // Refused: nothing the file could not keep.
+  // Refused: nothing the file could not keep, and a relative path when the
+  // current folder is gone (where a system lets it go).
   EXPECT_FALSE(recent.Add(wpath()));
   EXPECT_FALSE(recent.Add(home_.Path() / "two\nlines.xml"));
+  const wpath previous = fs::current_path(), gone = home_.Path() / "gone";
+  fs::create_directory(gone);
+  fs::current_path(gone);
+  boost::system::error_code kept;
+  fs::remove(gone, kept);
+  EXPECT_TRUE(kept || !recent.Add("relative.xml"));
+  fs::current_path(previous);
 
   // Remove and RemoveMissing; a smaller capacity cuts the list.
   fs::remove(c);

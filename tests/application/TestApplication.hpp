@@ -35,8 +35,8 @@ class TextDocument : public BaseDocument {
     text = content;
   }
   void WriteTo(const wpath& path) const override {
+    ofstream(path, std::ios::binary) << text;  // a failing write leaves a file behind
     if (failWrites) throw std::runtime_error("disk full");
-    ofstream(path, std::ios::binary) << text;
   }
 
   std::string text;
