@@ -1,3 +1,5 @@
+// Documents opened, saved, backed up, closed and autosaved through the
+// application.
 #include <gtest/gtest.h>
 
 #include <boost/filesystem/operations.hpp>
@@ -7,7 +9,6 @@
 #include "TestApplication.hpp"
 #include "orvanta/application/DocumentRecovery.hpp"
 #include "orvanta/documents/SharedProgramOptions.hpp"
-#include "orvanta/platform/FileStream.hpp"
 
 namespace Orvanta {
 namespace {
@@ -17,7 +18,7 @@ using testing::ApplicationTest;
 using testing::ReadFile;
 using testing::TestApplication;
 using testing::TextDocument;
-typedef std::vector<std::string> Journal;
+using testing::ThrownText;
 
 TEST_F(ApplicationTest, SaveBacksUpFirstAndNeverStopsForIt) {
   const wpath file = home_.Path() / "Bridge.sec";
@@ -65,7 +66,8 @@ TEST_F(ApplicationTest, SaveCopyAsAndFailingWrites) {
   EXPECT_TRUE(project->HasChanged());
   EXPECT_EQ("content", ReadFile(copy));
   EXPECT_EQ(
-      (Journal{"The project has been saved at a new location: '" + copy.string() + "'", "[saved]"}),
+      (testing::Entries{"The project has been saved at a new location: '" + copy.string() + "'",
+                        "[saved]"}),
       journal);
 
   journal.clear();
@@ -106,8 +108,8 @@ TEST_F(ApplicationTest, CloseQuestions) {
   answers = {AnswerNo};
   EXPECT_TRUE(app.CloseDocument());
   EXPECT_FALSE(app.GetDocument());
-  EXPECT_EQ((Journal{changed, changed, "[closed]",
-                     "The project at '" + file.string() + "' has been closed"}),
+  EXPECT_EQ((testing::Entries{changed, changed, "[closed]",
+                              "The project at '" + file.string() + "' has been closed"}),
             journal);
 
   app.OpenDocument(file);
@@ -135,65 +137,52 @@ TEST_F(ApplicationTest, CloseQuestions) {
 
 TEST_F(ApplicationTest, OpeningMissingAndBrokenFiles) {
   TestApplication app;
-  const wpath file = home_.Path() / "good.sec", broken = home_.Path() / "broken.sec";
-  ofstream(file, std::ios::binary) << "fine";
-  ofstream(broken, std::ios::binary) << "corrupt";
+  const wpath file = home_.Write("good.sec", "fine");
   const auto first = app.OpenDocument(file);
   first->NotifyHasChanged();
   journal.clear();
-  try {
-    app.OpenDocument(home_.Path() / "missing.sec");
-    ADD_FAILURE();
-  } catch (const Error& error) {
-    EXPECT_EQ("The project at '" + (home_.Path() / "missing.sec").string() + "' does not exist",
-              std::string(error.what()));
-  }
+  EXPECT_EQ("The project at '" + (home_.Path() / "missing.sec").string() + "' does not exist",
+            ThrownText([&] { app.OpenDocument(home_.Path() / "missing.sec"); }));
   EXPECT_TRUE(journal.empty());  // no question, nothing closed
   EXPECT_EQ(first, app.GetDocument());
 
-  answers = {AnswerNo};
-  const auto opened = app.OpenDocument(broken);
-  ASSERT_TRUE(opened);
-  EXPECT_TRUE(opened->Path().empty());  // an empty new project
-  EXPECT_EQ(opened, app.GetDocument());
-  int errors = 0;
-  for (const auto& message : hub_.messages) {
-    if (message.first->Text() != L"the project file is corrupt") continue;
-    ++errors;
-    EXPECT_EQ(Message::Error, message.first->Severity());
-    EXPECT_TRUE(message.second);
+  // A file that cannot be read leaves an empty new project and one error
+  // to show: the reason, or for anything but a std::exception, none.
+  const wpath broken = home_.Write("broken.sec", "corrupt"), odd = home_.Write("odd.sec", "thrown");
+  const std::pair<wpath, std::wstring> cases[] = {
+      {broken, L"the project file is corrupt"},
+      {odd, L"Cannot open '" + path_to_wstring(odd) + L"'. "},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.first.string());
+    hub_.Take();
+    answers = {AnswerNo};
+    const auto opened = app.OpenDocument(c.first);
+    EXPECT_TRUE(c.first == odd || (opened && opened->Path().empty()));
+    EXPECT_EQ(opened, app.GetDocument());
+    int errors = 0;
+    for (const auto& message : hub_.messages) {
+      if (message.first->Severity() != Message::Error) continue;
+      ++errors;
+      EXPECT_EQ(c.second, message.first->Text());
+      EXPECT_TRUE(message.second);
+    }
+    EXPECT_EQ(1, errors);
   }
-  EXPECT_EQ(1, errors);
-
-  // Anything else thrown is reported without a reason.
-  const wpath odd = home_.Write("odd.sec", "thrown");
-  hub_.Take();
-  answers = {AnswerNo};
-  app.OpenDocument(odd);
-  ASSERT_FALSE(hub_.messages.empty());
-  EXPECT_EQ(L"Cannot open '" + path_to_wstring(odd) + L"'. ", hub_.messages.back().first->Text());
-  EXPECT_EQ(Message::Error, hub_.messages.back().first->Severity());
-  EXPECT_TRUE(hub_.messages.back().second);
 }
 
 TEST_F(ApplicationTest, OperationsWithoutADocument) {
   TestApplication app;
-  const auto text = [](auto call) -> std::string {
-    try {
-      call();
-    } catch (const BaseApplication::NoDocumentError& error) {
-      return error.what();
-    }
-    return "nothing thrown";
+  const std::pair<const char*, std::function<void()>> calls[] = {
+      {"SaveDocument", [&] { app.SaveDocument(); }},
+      {"SaveDocumentAs", [&] { app.SaveDocumentAs(wpath(L"x")); }},
+      {"BackupDocument", [&] { app.BackupDocument(); }},
+      {"HasDocumentChanged", [&] { app.HasDocumentChanged(); }},
   };
-  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::SaveDocument'",
-            text([&] { app.SaveDocument(); }));
-  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::SaveDocumentAs'",
-            text([&] { app.SaveDocumentAs(wpath(L"x")); }));
-  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::BackupDocument'",
-            text([&] { app.BackupDocument(); }));
-  EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::HasDocumentChanged'",
-            text([&] { app.HasDocumentChanged(); }));
+  for (const auto& call : calls)
+    EXPECT_EQ("Internal error: document does not exist in 'BaseApplication::" +
+                  std::string(call.first) + "'",
+              ThrownText(call.second));
   EXPECT_TRUE(app.CloseDocument());
   EXPECT_FALSE(app.HasDocumentPath());
   EXPECT_EQ(wpath(), app.DocumentPath());
@@ -232,6 +221,8 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
     EXPECT_FALSE(recovery->Autosave());
     document.text = "draft";
     document.NotifyHasChanged();
+    EXPECT_ANY_THROW(recovery->Autosave());
+    EXPECT_EQ(0, files(folder));  // what the failed copy wrote is gone
     document.failWrites = false;
     EXPECT_TRUE(recovery->Autosave());
     EXPECT_EQ(2, files(folder));  // the copy and its record
@@ -259,31 +250,26 @@ TEST_F(ApplicationTest, AutosaveWritesChangesOnlyAndANormalEndLeavesNothing) {
   ofstream(folder / "Bridge.1.sec", std::ios::binary) << "copy";
   const std::string head = "Orvanta recovery record 1\ntime 2026-12-05T10:00:00\n";
   const std::string whole = head + "process 2147483646\ncopy Bridge.1.sec\n";
-  const struct {
-    const char* name;
-    std::string content;
-    bool offered;
-  } records[] = {
-      {"whole", whole + "original /p/A\\\\B\\nC\\\n", true},
-      {"no record", "not a record", false},
-      {"copy outside", head + "process 2147483646\ncopy ../Bridge.sec\n", false},
-      {"process 0", head + "process 0\ncopy Bridge.1.sec\n", false},
-      {"process no number", head + "process 12x\ncopy Bridge.1.sec\n", false},
-      {"no process", head + "copy Bridge.1.sec\n", false},
-      {"started no number", whole + "started \n", false},
-      {"started too large", whole + "started 18446744073709551616\n", false},
-      {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n", false},
+  ofstream(record, std::ios::binary) << whole + "original /p/A\\\\B\\nC\\q\\\n";
+  const std::vector<RecoveryRecord> offered = recovery.Recoverable();
+  ASSERT_EQ(1u, offered.size());
+  EXPECT_EQ(2147483646ul, offered[0].process.id);
+  EXPECT_EQ(wpath("/p/A\\B\nC\\q\\"), offered[0].original);
+  EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
+  const std::pair<const char*, std::string> others[] = {
+      {"no record", "not a record"},
+      {"copy outside", head + "process 2147483646\ncopy ../Bridge.sec\n"},
+      {"process 0", head + "process 0\ncopy Bridge.1.sec\n"},
+      {"process no number", head + "process 12x\ncopy Bridge.1.sec\n"},
+      {"no process", head + "copy Bridge.1.sec\n"},
+      {"started no number", whole + "started \n"},
+      {"started too large", whole + "started 18446744073709551616\n"},
+      {"larger than 64 KiB", whole + std::string(64 * 1024, '#') + "\n"},
   };
-  for (const auto& r : records) {
-    SCOPED_TRACE(r.name);
-    ofstream(record, std::ios::binary) << r.content;
-    const std::vector<RecoveryRecord> offered = recovery.Recoverable();
-    ASSERT_EQ(r.offered ? 1u : 0u, offered.size());
-    if (r.offered) {
-      EXPECT_EQ(2147483646ul, offered[0].process.id);
-      EXPECT_EQ(wpath("/p/A\\B\nC\\"), offered[0].original);
-      EXPECT_EQ(folder / "Bridge.1.sec", offered[0].copy);
-    }
+  for (const auto& r : others) {
+    SCOPED_TRACE(r.first);
+    ofstream(record, std::ios::binary) << r.second;
+    EXPECT_TRUE(recovery.Recoverable().empty());
     EXPECT_EQ(2, files(folder));
   }
   {  // a copy that outlives its document writes nothing

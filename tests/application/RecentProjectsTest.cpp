@@ -15,11 +15,6 @@ namespace fs = boost::filesystem;
 using testing::ApplicationTest;
 using testing::ReadFile;
 
-struct Counter {
-  void OnChanged() { ++count; }
-  int count = 0;
-};
-
 std::string ListFile(const std::vector<wpath>& projects) {
   std::string text;
   for (const wpath& project : projects) text += path_to_string(project) + "\n";
@@ -30,16 +25,18 @@ class RecentProjectsTest : public ApplicationTest {
  protected:
   RecentProjectsTest() {
     fs::create_directories(home_.Path() / "sub");
-    for (const char* name : {"a.xml", "b.xml", "c.xml", "d.xml"}) Touch(name);
+    for (const char* name : {"a.xml", "b.xml", "c.xml", "d.xml"}) home_.Write(name, name);
   }
   wpath Project(const char* name) const { return home_.Path() / name; }
-  void Touch(const char* name) const { ofstream(Project(name)) << name; }
   wpath file = home_.Path() / "MRU.ini";
 };
 
 TEST_F(RecentProjectsTest, OneEntryAFileMostRecentFirstWithinTheCapacity) {
   RecentProjects recent(file, 3);
-  Counter changes;
+  struct Counter {
+    void OnChanged() { ++count; }
+    int count = 0;
+  } changes;
   recent.Changed().Connect(&changes, &Counter::OnChanged);
   const wpath a = Project("a.xml"), b = Project("b.xml"), c = Project("c.xml");
   const wpath aOtherwise = home_.Path() / "sub" / ".." / "a.xml";
@@ -66,9 +63,17 @@ TEST_F(RecentProjectsTest, OneEntryAFileMostRecentFirstWithinTheCapacity) {
   EXPECT_EQ(ListFile(recent.Projects()), ReadFile(file));
   EXPECT_EQ(recent.Projects(), RecentProjects(file, 3).Projects());
 
-  // Refused: nothing the file could not keep.
+  // Refused: nothing the file could not keep, and a relative path when the
+  // current folder is gone (where a system lets it go).
   EXPECT_FALSE(recent.Add(wpath()));
   EXPECT_FALSE(recent.Add(home_.Path() / "two\nlines.xml"));
+  const wpath previous = fs::current_path(), gone = home_.Path() / "gone";
+  fs::create_directory(gone);
+  fs::current_path(gone);
+  boost::system::error_code kept;
+  fs::remove(gone, kept);
+  EXPECT_TRUE(kept || !recent.Add("relative.xml"));
+  fs::current_path(previous);
 
   // Remove and RemoveMissing; a smaller capacity cuts the list.
   fs::remove(c);
@@ -121,7 +126,7 @@ TEST_F(RecentProjectsTest, DamagedFilesAreEmptyLists) {
   }
   fs::remove(file);
   EXPECT_TRUE(RecentProjects(file, 10).Projects().empty());
-  fs::create_directory(file);
+  fs::create_directory(file);  // nothing to read, nothing written
   RecentProjects folder(file, 10);
   EXPECT_TRUE(folder.Projects().empty());
   EXPECT_FALSE(folder.Add(Project("a.xml")));

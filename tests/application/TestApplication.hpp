@@ -4,6 +4,8 @@
 
 #include <boost/make_shared.hpp>
 #include <iostream>
+#include <map>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,14 +13,10 @@
 #include "HubJournal.hpp"
 #include "TemporaryFolder.hpp"
 #include "orvanta/application/BaseApplication.hpp"
-#include "orvanta/messages/Message.hpp"
-#include "orvanta/messages/SignalManager.hpp"
 #include "orvanta/platform/CommandLine.hpp"
 #include "orvanta/platform/FileStream.hpp"
-#include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
 #include "orvanta/platform/ShellFolders.hpp"
-#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace testing {
@@ -37,12 +35,37 @@ class TextDocument : public BaseDocument {
     text = content;
   }
   void WriteTo(const wpath& path) const override {
+    ofstream(path, std::ios::binary) << text;  // a failing write leaves a file behind
     if (failWrites) throw std::runtime_error("disk full");
-    ofstream(path, std::ios::binary) << text;
   }
 
   std::string text;
   bool failWrites = false;
+};
+
+// What `call` throws; "nothing thrown" when it returns.
+template <class Call>
+std::string ThrownText(Call call) {
+  try {
+    call();
+  } catch (const std::exception& error) {
+    return error.what();
+  }
+  return "nothing thrown";
+}
+
+// Sends a wide standard stream (the log by default) into a string for one scope.
+class StreamCapture {
+ public:
+  explicit StreamCapture(std::wostream& stream = std::wclog)
+      : stream_(stream), previous_(stream.rdbuf(text_.rdbuf())) {}
+  ~StreamCapture() { stream_.rdbuf(previous_); }
+  std::wstring Text() const { return text_.str(); }
+
+ private:
+  std::wostringstream text_;
+  std::wostream& stream_;
+  std::wstreambuf* previous_;
 };
 
 class TestApplication : public BaseApplication {
@@ -67,23 +90,14 @@ class ApplicationTest : public ::testing::Test {
  protected:
   ApplicationTest() {
     previous_folders_ = SetShellFolderHandler([this](int csidl, wpath& folder) -> long {
-      if (!foldersExist) return -1;
-      switch (csidl) {
-        case ShellFolderCommonAppData:
-          folder = dataFolder;
-          return 0;
-        case ShellFolderCommonDocuments:
-          folder = home_.Path() / "docs";
-          return 0;
-        case ShellFolderSystem:
-          folder = home_.Path() / "system";
-          return 0;
-        case ShellFolderProgramFiles:
-          folder = home_.Path() / "programs";
-          return 0;
-        default:
-          return -1;
-      }
+      const std::map<int, wpath> folders = {{ShellFolderCommonAppData, dataFolder},
+                                            {ShellFolderCommonDocuments, home_.Path() / "docs"},
+                                            {ShellFolderSystem, home_.Path() / "system"},
+                                            {ShellFolderProgramFiles, home_.Path() / "programs"}};
+      const auto found = folders.find(csidl);
+      if (!foldersExist || found == folders.end()) return -1;
+      folder = found->second;
+      return 0;
     });
     SetProgramVersion(2, 1, 3, 45, L"2.1.3");
     SetCommandLine({L"test"});

@@ -8,23 +8,18 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <boost/filesystem/operations.hpp>
-#include <fstream>
+#include <chrono>
 #include <functional>
-#include <iostream>
-#include <sstream>
-#include <stdexcept>
 
 #include "TestApplication.hpp"
 #include "orvanta/application/DocumentRecovery.hpp"
 #include "orvanta/application/internal/ProgramLog.hpp"
-#include "orvanta/messages/CompositeMessage.hpp"
 #include "orvanta/platform/SafeFileWriter.hpp"
 
 namespace Orvanta {
@@ -33,14 +28,16 @@ namespace {
 namespace fs = boost::filesystem;
 using testing::ApplicationTest;
 using testing::ReadFile;
+using testing::StreamCapture;
 using testing::TestApplication;
 using testing::TextDocument;
+typedef std::function<int()> Body;
 
 // Starts `body` in a child process after `prepare`, without waiting for it.
 // Its exit status is the body's result (0 to 124), 125 when `prepare` failed,
 // 126 when the body threw.
 pid_t StartChild(
-    const std::function<int()>& body, const std::function<bool()>& prepare = [] { return true; }) {
+    const Body& body, const std::function<bool()>& prepare = [] { return true; }) {
   std::fflush(nullptr);
   const pid_t child = ::fork();
   if (child == 0) {
@@ -62,33 +59,26 @@ int ExitStatus(pid_t child) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
 }
 
-int InChild(const std::function<bool()>& prepare, const std::function<int()>& body) {
-  return ExitStatus(StartChild(body, prepare));
-}
-
 // Runs `body` in a child process whose files may not grow past `bytes`.
-int WithFileSizeLimit(rlim_t bytes, const std::function<int()>& body) {
-  return InChild(
-      [bytes] {
-        ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
-        const rlimit limit{bytes, bytes};
-        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-      },
-      body);
+int WithFileSizeLimit(rlim_t bytes, const Body& body) {
+  return ExitStatus(StartChild(body, [bytes] {
+    ::signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+    const rlimit limit{bytes, bytes};
+    return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  }));
 }
 
 // Runs `body` in a child process that permissions bind: as the unprivileged
 // user nobody when the tests run as root.
 constexpr uid_t kNobody = 65534;
-int WithoutWritePermission(const std::function<int()>& body) {
-  return InChild([] { return ::geteuid() != 0 || (::setgid(65534) == 0 && ::setuid(65534) == 0); },
-                 body);
+int WithoutWritePermission(const Body& body) {
+  return ExitStatus(StartChild(
+      body, [] { return ::geteuid() != 0 || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0); }));
 }
 
 // Saves through the library's careful writer, as a host should.
 class CarefulDocument : public TextDocument {
  public:
-  CarefulDocument() : TextDocument(true) {}
   void WriteTo(const wpath& path) const override {
     SafeFileWriter file(path);
     file.Stream() << text;
@@ -117,94 +107,68 @@ boost::system::error_code Replace(const wpath& target, const std::string& conten
   return boost::system::error_code();
 }
 
-mode_t Mode(const wpath& file) {
-  struct stat status {};
-  ::lstat(file.c_str(), &status);
-  return status.st_mode & 07777;
-}
-
-long long Now() {
-  timespec now{};
-  ::clock_gettime(CLOCK_MONOTONIC, &now);
-  return now.tv_sec * 1000000000LL + now.tv_nsec;
-}
-
-// SaveAs and SaveCopyAs, which must both leave the document as it was when
-// the host cannot write.
-struct SaveOperation {
-  const char* name;
-  void (BaseDocument::*save)(const wpath&) const;
-};
-const SaveOperation kSaveOperations[] = {{"SaveAs", &BaseDocument::SaveAs},
-                                         {"SaveCopyAs", &BaseDocument::SaveCopyAs}};
-
-// Saves `document` (saved at its path, changed since) with `operation` to
-// `target`, which must fail. 0 when the failure reached the caller and the
-// path, the changed flag and the journal stayed as they were; else which of
-// those went wrong (1, 2, 4, 8).
-int FailedSave(const SaveOperation& operation, const CarefulDocument& document, const wpath& target,
-               const std::vector<std::string>& journal) {
-  const wpath path = document.Path();
-  const std::size_t messages = journal.size();
-  int wrong = 0;
+// 0 when `call` throws an E, 1 when it returns.
+template <class E = std::exception, class Call>
+int Fails(Call call) {
   try {
-    (document.*operation.save)(target);
-    wrong |= 1;
-  } catch (const std::exception&) {
+    call();
+  } catch (const E&) {
+    return 0;
   }
-  if (document.Path() != path) wrong |= 2;
-  if (!document.HasChanged()) wrong |= 4;
-  if (journal.size() != messages) wrong |= 8;
-  return wrong;
+  return 1;
 }
 
-TEST_F(ApplicationTest, FullDiskDuringSaveAsKeepsBothFiles) {
-  for (const SaveOperation& operation : kSaveOperations) {
-    SCOPED_TRACE(operation.name);
-    const wpath own = home_.Path() / "own.sec", other = home_.Write("other.sec", "other's");
-    auto document = boost::make_shared<CarefulDocument>();
-    document->text = std::string(1000, 'a');
-    document->SaveAs(own);
-    document->text = std::string(4000, 'b');
-    document->NotifyHasChanged();
+// The monotonic clock, which all processes share.
+long long Now() { return std::chrono::steady_clock::now().time_since_epoch().count(); }
 
-    EXPECT_EQ(0, WithFileSizeLimit(
-                     2000, [&] { return FailedSave(operation, *document, other, journal); }));
-    EXPECT_EQ(std::string(1000, 'a'), ReadFile(own));
-    EXPECT_EQ("other's", ReadFile(other));
-    EXPECT_EQ((std::vector<std::string>{"other.sec", "own.sec"}), Names(home_.Path()));
-  }
-}
-
-TEST_F(ApplicationTest, SaveAsIntoAReadOnlyFolderOrOntoAFolderKeepsEverything) {
-  const wpath own = home_.Path() / "own.sec", locked = home_.Path() / "locked";
+// SaveAs and SaveCopyAs into a full disk, a file or folder only others may
+// write, or onto a folder: each fails to the caller and leaves the document's
+// path, its changed flag, the journal and every file as they were.
+TEST_F(ApplicationTest, SaveAsThatCannotWriteKeepsEverything) {
+  const wpath own = home_.Path() / "own.sec", other = home_.Write("other.sec", "other's");
+  const wpath locked = home_.Path() / "locked", folder = home_.Path() / "folder.sec";
   fs::create_directories(locked);
-  const wpath kept = home_.Write("locked/kept.sec", "kept");
-  const wpath folder = home_.Path() / "folder.sec";
   fs::create_directories(folder / "inside");
-  auto document = boost::make_shared<CarefulDocument>();
-  document->text = "first";
+  const wpath kept = home_.Write("locked/kept.sec", "kept");
+  const auto document = boost::make_shared<CarefulDocument>();
+  document->text = std::string(1000, 'a');
   document->SaveAs(own);
-  document->text = "second";
+  document->text = std::string(4000, 'b');
   document->NotifyHasChanged();
+  ::chmod(locked.c_str(), 0555);
 
-  fs::permissions(locked, fs::owner_read | fs::owner_exe | fs::group_read | fs::group_exe |
-                              fs::others_read | fs::others_exe);
-  for (const SaveOperation& operation : kSaveOperations) {
-    SCOPED_TRACE(operation.name);
-    EXPECT_EQ(
-        0, WithoutWritePermission([&] { return FailedSave(operation, *document, kept, journal); }));
-    EXPECT_EQ(0, WithoutWritePermission([&] {
-                return FailedSave(operation, *document, locked / "new.sec", journal);
-              }));
-    EXPECT_EQ(0, FailedSave(operation, *document, folder, journal));
-    EXPECT_EQ("kept", ReadFile(kept));
-    EXPECT_FALSE(fs::exists(locked / "new.sec"));
-    EXPECT_TRUE(fs::is_directory(folder / "inside"));
-    EXPECT_EQ((std::vector<std::string>{"folder.sec", "locked", "own.sec"}), Names(home_.Path()));
-    EXPECT_EQ("first", ReadFile(own));
+  const auto fullDisk = [](const Body& body) { return WithFileSizeLimit(2000, body); };
+  const auto here = [](const Body& body) { return body(); };
+  const struct {
+    const char* name;
+    std::function<int(const Body&)> run;
+    wpath target;
+  } cases[] = {
+      {"full disk", fullDisk, other},
+      {"read-only file", WithoutWritePermission, kept},
+      {"read-only folder", WithoutWritePermission, locked / "new.sec"},
+      {"onto a folder", here, folder},
+  };
+  for (const bool copy : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(copy ? "SaveCopyAs, " : "SaveAs, ") + c.name);
+      EXPECT_EQ(0, c.run([&] {  // which of the four went wrong (1, 2, 4, 8)
+        const std::size_t messages = journal.size();
+        const int saved =
+            Fails([&] { copy ? document->SaveCopyAs(c.target) : document->SaveAs(c.target); });
+        return saved | (document->Path() != own ? 2 : 0) | (document->HasChanged() ? 0 : 4) |
+               (journal.size() != messages ? 8 : 0);
+      }));
+    }
   }
-  fs::permissions(locked, fs::owner_all);
+  EXPECT_EQ(std::string(1000, 'a'), ReadFile(own));
+  EXPECT_EQ("other's", ReadFile(other));
+  EXPECT_EQ("kept", ReadFile(kept));
+  EXPECT_EQ(std::vector<std::string>{"kept.sec"}, Names(locked));
+  EXPECT_TRUE(fs::is_directory(folder / "inside"));
+  EXPECT_EQ((std::vector<std::string>{"folder.sec", "locked", "other.sec", "own.sec"}),
+            Names(home_.Path()));
+  ::chmod(locked.c_str(), 0755);
 }
 
 // Nothing is written anywhere when the options file cannot be written: not
@@ -218,13 +182,9 @@ TEST_F(ApplicationTest, OptionsFileThatCannotBeWrittenOrReadIsLeftAlone) {
   const std::string good = ReadFile(file);
   const std::vector<std::string> names = Names(file.parent_path());
   app.SetMaxNumRecentProjects(8);
-  // 0 when the save failed and wrote no log line.
-  const auto failsSilently = [&] {
-    std::wostringstream log;
-    std::wstreambuf* previous = std::wclog.rdbuf(log.rdbuf());
-    const bool saved = app.SaveUserOptions();
-    std::wclog.rdbuf(previous);
-    return (saved ? 1 : 0) | (log.str().empty() ? 0 : 2);
+  const auto failsSilently = [&] {  // 0 when the save failed and wrote no log line
+    StreamCapture log;
+    return (app.SaveUserOptions() ? 1 : 0) | (log.Text().empty() ? 0 : 2);
   };
   EXPECT_EQ(0, WithFileSizeLimit(200, failsSilently));
   ::chmod(file.c_str(), 0444);  // read-only: refused even for root
@@ -232,46 +192,80 @@ TEST_F(ApplicationTest, OptionsFileThatCannotBeWrittenOrReadIsLeftAlone) {
   EXPECT_EQ(good, ReadFile(file));
   EXPECT_EQ(names, Names(file.parent_path()));
 
-  struct Catcher {
-    void On(boost::shared_ptr<Message> message, bool) {
-      leaves = message->GetComposite()->Children();
-    }
-    std::vector<CompositeMessage::Child> leaves;
-  } catcher;
-  const auto notFound = [&](const char* what) {
-    SCOPED_TRACE(what);
-    Signals::SignalManager::Instance()->ConnectToBroadcast(&catcher, &Catcher::On);
-    EXPECT_FALSE(app.LoadUserOptions(false));
-    Signals::SignalManager::Instance()->DisconnectFromBroadcast(&catcher, &Catcher::On);
-    ASSERT_EQ(1u, catcher.leaves.size());
-    EXPECT_EQ(0u, wstring_to_string(catcher.leaves[0]->Text()).find("User options not found"));
-    EXPECT_EQ(0, failsSilently());
-  };
   fs::remove(file);
   fs::create_directory(file);
-  notFound("a folder");
-  fs::remove(file);
-  ASSERT_EQ(0, ::mkfifo(file.c_str(), 0644));
-  notFound("a FIFO");
+  for (const char* what : {"a folder", "a FIFO"}) {
+    SCOPED_TRACE(what);
+    journal.clear();
+    EXPECT_FALSE(app.LoadUserOptions(false));
+    ASSERT_EQ(2u, journal.size());  // the outcome and its one leaf
+    EXPECT_EQ(0u, journal[1].find("  User options not found")) << journal[1];
+    EXPECT_EQ(0, failsSilently());
+    fs::remove(file);
+    ASSERT_EQ(0, ::mkfifo(file.c_str(), 0644));
+  }
 }
 
-TEST_F(ApplicationTest, FullDiskDuringASaveLeavesTheBackup) {
-  const wpath file = home_.Path() / "p.sec";
-  auto project = boost::make_shared<TextDocument>(false);
-  project->text = std::string(1000, 'a');
-  project->SaveAs(file);
-  project->text = std::string(4000, 'b');
-  project->NotifyHasChanged();
-  // The host's own write fails half way; the library's backup came first.
-  WithFileSizeLimit(2000, [&] {
+// A project whose backup path is its own file (a backup opened to recover
+// from it, a backup extension that is the project's own, a backup that is a
+// link to the project) is saved without a backup, and the log says so. A
+// backup that cannot be completed leaves the last good one whole, and one
+// that cannot replace a folder is an error message, not a lost save.
+TEST_F(ApplicationTest, BackupNeverDestroysTheProjectOrTheLastGoodBackup) {
+  const struct {
+    const char* file;
+    const char* extension;
+    const char* link;  // made a link to the project
+  } sameFile[] = {
+      {"rescue.bak", ".bak", nullptr}, {"p.xml", ".xml", nullptr}, {"q.sec", ".bak", "q.bak"}};
+  for (const auto& c : sameFile) {
+    SCOPED_TRACE(c.file);
+    BaseApplication::SetBackupExtension(c.extension);
+    const wpath file = home_.Path() / c.file;
+    const auto project = boost::make_shared<CarefulDocument>();
+    project->text = std::string(3000, 'a');
+    project->SaveAs(file);
+    if (c.link) fs::create_symlink(c.file, home_.Path() / c.link);
+    project->text = std::string(4000, 'b');
+    EXPECT_EQ(0, WithFileSizeLimit(3500, [&] {  // and the host's write fails
+                return Fails([&] { project->Save(); });
+              }));
+    EXPECT_EQ(std::string(3000, 'a'), ReadFile(file));
+    StreamCapture log;
     project->Save();
-    return 0;
-  });
-  EXPECT_EQ(std::string(1000, 'a'), ReadFile(home_.Path() / "p.bak"));
+    EXPECT_EQ(std::string(4000, 'b'), ReadFile(file));
+    EXPECT_NE(std::wstring::npos, log.Text().find(L"No backup made"));
+  }
+  BaseApplication::SetBackupExtension(".bak");
+
+  const wpath file = home_.Path() / "r.sec", backup = home_.Path() / "r.bak";
+  const auto project = boost::make_shared<TextDocument>(false);
+  project->text = std::string(3000, 'a');
+  project->SaveAs(file);
+  project->Save();
+  project->text = std::string(5000, 'b');
+  project->Save();  // the backup holds the 'a's
+  journal.clear();
+  const std::vector<std::string> names = Names(home_.Path());
+  EXPECT_EQ(0, WithFileSizeLimit(4000, [&] {  // the new backup would need 5000 bytes
+              project->Backup();
+              return journal.size() == 1 ? 0 : 1;  // the error, as a message
+            }));
+  EXPECT_EQ(std::string(3000, 'a'), ReadFile(backup));
+  EXPECT_EQ(names, Names(home_.Path()));
+  fs::remove(backup);
+  fs::create_directories(backup / "inside");
+  project->Save();
+  EXPECT_EQ(std::string(5000, 'b'), ReadFile(file));
+  EXPECT_EQ(1u, journal.size());  // the backup's error; a silent document says nothing else
 }
 
-TEST_F(ApplicationTest, FullDiskKeepsEarlierLogRuns) {
-  const wpath file = home_.Path() / "Program.log";
+// A full disk keeps the earlier runs of the log whole. The log is a regular
+// file of its own: a link planted at its name is refused (message 2045), and
+// the file it names keeps its content and mode; a FIFO is refused at once.
+TEST(ProgramLog, KeepsEarlierRunsAndNeverWritesThroughAPlantedLink) {
+  testing::TemporaryFolder home;
+  const wpath file = home.Path() / "Program.log";
   {
     detail::ProgramLog log;
     log.Open(file, true);
@@ -286,110 +280,11 @@ TEST_F(ApplicationTest, FullDiskKeepsEarlierLogRuns) {
     log.WriteStopLines();
     return 0;
   });
-  EXPECT_EQ(0u, ReadFile(file).find(first));  // the earlier run is whole
-}
+  EXPECT_EQ(0u, ReadFile(file).find(first));
 
-TEST_F(ApplicationTest, ReportPageThatCannotBeWrittenIsReported) {
-  TestApplication app;
-  app.SetXSLTEngine(BaseApplication::MSXML);
-  const wpath xml = home_.Write("r.xml", "<r/>"), xsl = home_.Write("r.xsl", "<x/>");
-  const wpath page = BaseApplication::CommonAppDataPath() / "Report.html";
-  const std::vector<std::string> before = Names(page.parent_path());
-  EXPECT_EQ(0, WithFileSizeLimit(100, [&] {
-              try {
-                app.GenerateHTMLReport(xml, xsl);
-              } catch (const BaseApplication::ReportGenerationError&) {
-                return 0;
-              }
-              return 1;
-            }));
-  EXPECT_EQ(before, Names(page.parent_path()));  // no page, no temporary file
-  fs::create_directory(page);
-  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, page), BaseApplication::ReportGenerationError);
-  fs::remove(page);
-  ASSERT_EQ(0, ::mkfifo(page.c_str(), 0644));
-  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, page), BaseApplication::ReportGenerationError);
-}
-
-TEST_F(ApplicationTest, BackupOverAFolderIsAnErrorMessageNotALoss) {
-  const wpath file = home_.Path() / "q.sec";
-  auto project = boost::make_shared<TextDocument>(false);
-  project->text = "kept";
-  project->SaveAs(file);
-  fs::create_directories(home_.Path() / "q.bak" / "inside");  // cannot be replaced
-  journal.clear();
-  project->Save();
-  EXPECT_EQ("kept", ReadFile(file));
-  ASSERT_EQ(1u, journal.size());  // the backup's error; a silent document says nothing else
-}
-
-// A project whose backup path is its own file (a backup opened to recover
-// from it, a backup extension that is the project's own, a backup that is a
-// link to the project) is saved without a backup, and the log says so. A
-// backup that cannot be completed leaves the last good one whole.
-TEST_F(ApplicationTest, BackupNeverDestroysTheProjectOrTheLastGoodBackup) {
-  const struct {
-    const char* name;
-    const char* file;
-    const char* extension;
-    const char* link;  // made a link to the project
-  } sameFile[] = {
-      {"a project opened from its backup", "rescue.bak", ".bak", nullptr},
-      {"the project's own extension", "p.xml", ".xml", nullptr},
-      {"a backup that links to the project", "q.sec", ".bak", "q.bak"},
-  };
-  for (const auto& c : sameFile) {
-    SCOPED_TRACE(c.name);
-    BaseApplication::SetBackupExtension(c.extension);
-    const wpath file = home_.Path() / c.file;
-    auto project = boost::make_shared<CarefulDocument>();
-    project->text = std::string(3000, 'a');
-    project->SaveAs(file);
-    if (c.link) fs::create_symlink(c.file, home_.Path() / c.link);
-    project->text = std::string(4000, 'b');
-    EXPECT_EQ(0, WithFileSizeLimit(3500, [&] {  // and the host's write fails
-                try {
-                  project->Save();
-                } catch (const std::exception&) {
-                  return 0;
-                }
-                return 1;
-              }));
-    EXPECT_EQ(std::string(3000, 'a'), ReadFile(file));
-    std::wostringstream log;
-    std::wstreambuf* previous = std::wclog.rdbuf(log.rdbuf());
-    project->Save();
-    std::wclog.rdbuf(previous);
-    EXPECT_EQ(std::string(4000, 'b'), ReadFile(file));
-    EXPECT_NE(std::wstring::npos, log.str().find(L"No backup made"));
-  }
-  BaseApplication::SetBackupExtension(".bak");
-
-  const wpath file = home_.Path() / "r.sec", backup = home_.Path() / "r.bak";
-  auto project = boost::make_shared<TextDocument>(false);
-  project->text = std::string(3000, 'a');
-  project->SaveAs(file);
-  project->Save();
-  project->text = std::string(5000, 'b');
-  project->Save();  // the backup holds the 'a's
-  journal.clear();
-  const std::vector<std::string> names = Names(home_.Path());
-  EXPECT_EQ(0, WithFileSizeLimit(4000, [&] {  // the new backup would need 5000 bytes
-              project->Backup();
-              return journal.size() == 1 ? 0 : 1;  // the error, as a message
-            }));
-  EXPECT_EQ(std::string(3000, 'a'), ReadFile(backup));
-  EXPECT_EQ(names, Names(home_.Path()));
-}
-
-// The log is a regular file of its own: a link planted at its name is
-// refused (message 2045), and the file it names keeps its content and mode.
-TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
-  const wpath file = home_.Path() / "Program.log";
-  const wpath victim = home_.Write("victim", "precious");
+  const wpath victim = home.Write("victim", "precious");
   ::chmod(victim.c_str(), 0444);
-  std::wostringstream errors;
-  std::wstreambuf* const previousErrors = std::wcerr.rdbuf(errors.rdbuf());
+  StreamCapture errors(std::wcerr);
   {
     detail::ProgramLog log;
     for (const bool append : {false, true}) {
@@ -399,71 +294,81 @@ TEST_F(ApplicationTest, ProgramLogNeverWritesThroughAPlantedLink) {
       log.Open(file, append);
       std::wclog << L"after the refusal" << std::endl;  // wherever it goes, not to the victim
       EXPECT_EQ("precious", ReadFile(victim));
-      EXPECT_EQ(0444u, Mode(victim));
+      EXPECT_EQ(0444, static_cast<int>(fs::status(victim).permissions()));
       EXPECT_TRUE(fs::is_symlink(file));
-      log.Open(home_.Path() / "Good.log", append);  // the next round follows an open log
+      log.Open(home.Path() / "Good.log", append);  // the next round follows an open log
     }
     fs::remove(file);
-    EXPECT_EQ(0, ::mkfifo(file.c_str(), 0644));  // refused at once, not waited for
+    EXPECT_EQ(0, ::mkfifo(file.c_str(), 0644));
     log.Open(file, false);
   }
-  std::wcerr.rdbuf(previousErrors);
   EXPECT_EQ(
       L"Could not open the error log\nCould not open the error log\n"
       L"Could not open the error log\n",
-      errors.str());
+      errors.Text());
 }
 
-// Every file the library opens it closes again: a hundred saves and reads
-// fit in a process that may hold 32 files open.
-TEST(SafeFileWriter, ClosesEveryFileItOpens) {
-  testing::TemporaryFolder home;
-  const wpath file = home.Path() / "Bridge.sec";
-  const auto fewFiles = [] {
-    const rlimit limit{32, 32};
-    return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
-  };
-  EXPECT_EQ(0, InChild(fewFiles, [&] {
-              for (int i = 0; i < 100; ++i) {
-                if (Replace(file, std::to_string(i))) return 1;
-                InputFile in(file);
-                std::string text;
-                if (!(in >> text) || text != std::to_string(i)) return 2;
-              }
-              return 0;
-            }));
+TEST_F(ApplicationTest, ReportPageThatCannotBeWrittenIsReported) {
+  TestApplication app;
+  app.SetXSLTEngine(BaseApplication::MSXML);
+  const wpath xml = home_.Write("r.xml", "<r/>"), xsl = home_.Write("r.xsl", "<x/>");
+  const wpath page = BaseApplication::CommonAppDataPath() / "Report.html";
+  const std::vector<std::string> before = Names(page.parent_path());
+  typedef BaseApplication::ReportGenerationError Refused;
+  EXPECT_EQ(0, WithFileSizeLimit(
+                   100, [&] { return Fails<Refused>([&] { app.GenerateHTMLReport(xml, xsl); }); }));
+  EXPECT_EQ(before, Names(page.parent_path()));  // no page, no temporary file
+  fs::create_directory(page);
+  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, page), Refused);
+  fs::remove(page);
+  ASSERT_EQ(0, ::mkfifo(page.c_str(), 0644));
+  EXPECT_THROW(app.CallMSXMLEngine(xml, xsl, page), Refused);
 }
 
-// What SafeFileWriter refuses, it refuses before writing anything.
-TEST(SafeFileWriter, RefusesWhatItMayNotReplaceAndWritesNothing) {
+// What SafeFileWriter refuses, it refuses before writing anything; and every
+// file it opens it closes again: a hundred saves and reads fit in a process
+// that may hold 32 files open.
+TEST(SafeFileWriter, RefusesWhatItMayNotReplaceAndClosesWhatItOpens) {
   testing::TemporaryFolder home;
   const wpath shared = home.Path() / "shared";  // anyone may write in it
   fs::create_directory(shared);
   ::chmod(shared.c_str(), 0777);
   const wpath readOnly = home.Write("shared/read-only", "old"),
-              others = home.Write("shared/root's", "old"), fifo = shared / "fifo",
-              folder = shared / "folder";
+              others = home.Write("shared/root's", "old"), fifo = shared / "fifo";
   ::chmod(readOnly.c_str(), 0444);
   ::chmod(others.c_str(), 0644);
   ::mkfifo(fifo.c_str(), 0666);
-  fs::create_directory(folder);
+  fs::create_directory(shared / "folder");
   const std::vector<std::string> names = Names(shared);
-
   EXPECT_EQ(make_error_code(FileError::ReadOnly), Replace(readOnly, "new"));
-  EXPECT_EQ(boost::system::errc::is_a_directory, Replace(folder, "new"));
+  EXPECT_EQ(boost::system::errc::is_a_directory, Replace(shared / "folder", "new"));
   EXPECT_EQ(make_error_code(FileError::NotRegularFile), Replace(fifo, "new"));
-  EXPECT_EQ(0, WithoutWritePermission([&] {
-              return Replace(others, "new") == boost::system::errc::permission_denied ? 0 : 1;
-            }));
-  EXPECT_EQ(0, WithoutWritePermission([&] {  // a folder nobody may not write
-              return Replace(home.Path() / "new", "new") == boost::system::errc::permission_denied
-                         ? 0
-                         : 1;
-            }));
+  for (const wpath& target : {others, home.Path() / "new"}) {  // a file, a folder nobody may write
+    EXPECT_EQ(0, WithoutWritePermission([&] {
+                return Replace(target, "new") == boost::system::errc::permission_denied ? 0 : 1;
+              }))
+        << target;
+  }
   EXPECT_EQ("old", ReadFile(readOnly));
   EXPECT_EQ("old", ReadFile(others));
   EXPECT_EQ(names, Names(shared));
   EXPECT_EQ((std::vector<std::string>{"shared"}), Names(home.Path()));
+
+  const wpath file = home.Path() / "Bridge.sec";
+  EXPECT_EQ(0, ExitStatus(StartChild(
+                   [&] {
+                     for (int i = 0; i < 100; ++i) {
+                       if (Replace(file, std::to_string(i))) return 1;
+                       InputFile in(file);
+                       std::string text;
+                       if (!(in >> text) || text != std::to_string(i)) return 2;
+                     }
+                     return 0;
+                   },
+                   [] {
+                     const rlimit limit{32, 32};
+                     return ::setrlimit(RLIMIT_NOFILE, &limit) == 0;
+                   })));
 }
 
 // The file a link names is replaced and the link stays; the permission bits
@@ -480,15 +385,17 @@ TEST(SafeFileWriter, KeepsLinksPermissionsOwnersAndLongNames) {
   fs::create_symlink("absent.xml", home.Path() / "dangling.xml");
   fs::create_symlink(real, home.Path() / "real.xml.new");  // planted where others wrote
   const std::string longName(255, 'n');
-
-  EXPECT_FALSE(Replace(home.Path() / "link.xml", "through a link"));
-  EXPECT_EQ("through a link", ReadFile(real));
-  EXPECT_FALSE(Replace(home.Path() / "links" / "chain.xml", "through two"));
-  EXPECT_EQ("through two", ReadFile(real));
-  EXPECT_FALSE(Replace(home.Path() / "dangling.xml", "created"));
-  EXPECT_EQ("created", ReadFile(home.Path() / "absent.xml"));
-  EXPECT_FALSE(Replace(home.Path() / longName, "long"));
-  EXPECT_EQ("long", ReadFile(home.Path() / longName));
+  const struct {
+    std::string target, content, written;  // written: where the content ends up
+  } cases[] = {{"link.xml", "through a link", "real.xml"},
+               {"links/chain.xml", "through two", "real.xml"},
+               {"dangling.xml", "created", "absent.xml"},
+               {longName, "long", longName}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.target.substr(0, 20));
+    EXPECT_FALSE(Replace(home.Path() / c.target, c.content));
+    EXPECT_EQ(c.content, ReadFile(home.Path() / c.written));
+  }
   for (const char* link : {"link.xml", "links/chain.xml", "dangling.xml", "real.xml.new"})
     EXPECT_TRUE(fs::is_symlink(home.Path() / link)) << link;
   struct stat status {};
@@ -514,8 +421,8 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
   testing::TemporaryFolder home;
   const wpath file = home.Write("shared.xml", "v0");
   const std::string contents[] = {std::string(300000, 'A'), std::string(200000, 'B')};
-  int times[2][2];  // each writer's [locked, last written], through a pipe
-  for (int(&pipe)[2] : times) ASSERT_EQ(0, ::pipe(pipe));
+  int times[2];  // each writer's [locked, last written], through a pipe
+  ASSERT_EQ(0, ::pipe(times));
   pid_t writers[2];
   for (int i = 0; i < 2; ++i)
     writers[i] = StartChild([&, i] {
@@ -525,19 +432,13 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
         writer.Stream() << contents[i].substr(0, contents[i].size() / 10);
         ::usleep(2000);
       }
-      const long long writing = Now();  // still locked: Commit lets go of the lock
+      const long long span[] = {locked, Now()};  // still locked: Commit lets go of the lock
       writer.Commit();
-      const long long both[] = {locked, writing};
-      return ::write(times[i][1], both, sizeof both) == sizeof both ? 0 : 1;
+      return ::write(times[1], span, sizeof span) == sizeof span ? 0 : 1;
     });
   long long spans[2][2];
-  for (int i = 0; i < 2; ++i) {
-    EXPECT_EQ(0, ExitStatus(writers[i]));
-    EXPECT_EQ(static_cast<ssize_t>(sizeof spans[i]),
-              ::read(times[i][0], spans[i], sizeof spans[i]));
-    ::close(times[i][0]);
-    ::close(times[i][1]);
-  }
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(0, ExitStatus(writers[i]));
+  ASSERT_EQ(static_cast<ssize_t>(sizeof spans), ::read(times[0], spans, sizeof spans));
   EXPECT_TRUE(spans[0][1] <= spans[1][0] || spans[1][1] <= spans[0][0]) << "the writes overlapped";
   const std::string last = ReadFile(file);
   EXPECT_TRUE(last == contents[0] || last == contents[1]);
@@ -562,14 +463,10 @@ TEST(SafeFileWriter, TwoProcessesTakeTurnsAndNeitherLosesAChangeSilently) {
       return 0;
     });
   char both[2];
-  for (std::size_t got = 0; got < sizeof both;) {
-    const ssize_t n = ::read(ready[0], both + got, sizeof both - got);
-    ASSERT_GT(n, 0);
-    got += static_cast<std::size_t>(n);
-  }
+  for (char& byte : both) ASSERT_EQ(1, ::read(ready[0], &byte, 1));
   ASSERT_EQ(2, ::write(go[1], "gg", 2));
   const int first = ExitStatus(writers[0]), second = ExitStatus(writers[1]);
-  for (int fd : {ready[0], ready[1], go[0], go[1]}) ::close(fd);
+  for (int fd : {times[0], times[1], ready[0], ready[1], go[0], go[1]}) ::close(fd);
   EXPECT_EQ(3, first + second) << first << ", " << second;  // one saved, one refused
   EXPECT_EQ(contents[first == 0 ? 0 : 1], ReadFile(file));
   EXPECT_EQ((std::vector<std::string>{"shared.xml"}), Names(home.Path()));
@@ -602,12 +499,10 @@ TEST(SafeFileWriter, KillsDuringSavesNeverDamageTheFile) {
 // is never offered, and once it is dead the next run lists it and recovers
 // exactly what the last autosave wrote, bound to the original file.
 TEST_F(ApplicationTest, AKilledRunsCopyIsRecoveredByTheNextRun) {
-  const wpath file = home_.Path() / "Bridge.sec";
-  ofstream(file, std::ios::binary) << "saved";
+  const wpath file = home_.Write("Bridge.sec", "saved");
   int ready[2];
   ASSERT_EQ(0, ::pipe(ready));
   const pid_t child = StartChild([&] {
-    ::close(ready[0]);
     TestApplication app;
     app.OpenDocument(file);
     DocumentRecovery recovery(app);
@@ -620,7 +515,7 @@ TEST_F(ApplicationTest, AKilledRunsCopyIsRecoveredByTheNextRun) {
     if (::write(ready[1], "x", 1) != 1) return 1;
     for (;;) ::pause();
   });
-  ::close(ready[1]);
+  ::close(ready[1]);  // a child that dies early ends the read
   char signal = 0;
   ASSERT_EQ(1, ::read(ready[0], &signal, 1));
   ::close(ready[0]);
