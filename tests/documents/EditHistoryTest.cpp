@@ -11,6 +11,7 @@
 
 #include "HubJournal.hpp"
 #include "TestItems.hpp"
+#include "orvanta/documents/RecoveryCopy.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/TextConversion.hpp"
 
@@ -326,6 +327,12 @@ TEST_F(HistoryTest, CleanStateLimitAndNotification) {
   EXPECT_EQ(1u, history.UndoCount());
   history.Undo();
   EXPECT_TRUE(document.FindItem(L"A"));
+  EXPECT_FALSE(history.CanUndo());
+  // So does restoring a recovery copy.
+  document.Create(prototype);
+  RecoveryRecord record;
+  record.original = wstring_to_path(L"project.xml");
+  RecoveryCopy::Restore(document, record);
   EXPECT_FALSE(history.CanUndo());
   history.Changed().Disconnect(&counter, &Counter::OnChanged);
 }
