@@ -114,19 +114,6 @@ TEST(Command, CancelledCommandMayBeDestroyedByItsLogsListener) {
   EXPECT_EQ(nullptr, owner.check);
 }
 
-TEST(Command, LeafWithoutBranchBecomesTheBranch) {
-  Check check;
-  check.Reset();
-  const auto first = check.LogInfo(L"first");
-  check.LogWarning(L"dropped");  // a leaf ignores insertions, but it is counted
-  check.LogBranch(L"branch");
-  check.LogError(L"kept");
-  ASSERT_EQ(2u, check.Log()->Children().size());
-  EXPECT_EQ(first, check.Log()->Children()[0]);
-  EXPECT_EQ(1u, check.Log()->Children()[1]->GetComposite()->Children().size());
-  EXPECT_EQ(1u, check.NumberOfWarnings());
-}
-
 TEST(Command, CopiesAndSwapsListenOnTheirOwn) {
   Check original(true), assigned;
   original.Rerun();

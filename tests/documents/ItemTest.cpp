@@ -4,14 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "TestItems.hpp"
 #include "orvanta/documents/Address.hpp"
 #include "orvanta/documents/ItemFactory.hpp"
+#include "orvanta/documents/internal/FreeNumbers.hpp"
+#include "orvanta/documents/internal/NumberedNameFormat.hpp"
+#include "orvanta/platform/TextConversion.hpp"
 
 namespace Orvanta {
 namespace {
 
+using detail::FreeNumbers;
+using detail::NumberedNameFormat;
 using ::testing::AllOf;
 using ::testing::HasSubstr;
 using testing::Layer;
@@ -67,6 +73,67 @@ TEST(Address, TextSkipsEmptyFieldsAndReadsBackInOrder) {
   EXPECT_EQ(L"UK", back.Postcode());
   EXPECT_EQ(L"", back.Country());
   EXPECT_EQ(L"b", Address(L"a\nb").Street2());  // no final line feed
+}
+
+// Both copy-name texts: every name Format writes reads back as the name and number it was
+// made from, unless the numbered text's name holds "<Number/>" (which the number then fills);
+// then nothing reads back.
+TEST(NumberedNameFormat, CopyNamesRoundTrip) {
+  const std::wstring names[] = {L"A", L"",          L"Beam 2",    L"C - Copy (2)",  L"(7)",
+                                L"9", L"x<Name/>y", L"<Number/>", L"Wall \u00e5 (3"};
+  const NumberedNameFormat first(OrvantaDLL::Instance()->LoadStringW(1929));
+  const NumberedNameFormat numbered(OrvantaDLL::Instance()->LoadStringW(1930));
+  for (const std::wstring& name : names) {
+    const bool holdsNumber = name.find(L"<Number/>") != std::wstring::npos;
+    EXPECT_TRUE(first.Reverses(name));
+    EXPECT_EQ(!holdsNumber, numbered.Reverses(name));
+    for (const unsigned int number : {2u, 10u, 4294967295u}) {
+      SCOPED_TRACE("'" + wstring_to_string(name) + "' " + std::to_string(number));
+      std::wstring parsed = L"unset";
+      unsigned int n = 12345;
+      ASSERT_TRUE(first.Parse(first.Format(name, number), parsed, n));
+      EXPECT_EQ(name, parsed);
+      EXPECT_EQ(0u, n);
+      EXPECT_EQ(!holdsNumber, numbered.Parse(numbered.Format(name, number), parsed, n));
+      EXPECT_EQ(name, parsed);
+      EXPECT_EQ(holdsNumber ? 0u : number, n);
+    }
+  }
+  // Texts Format never writes, and a template whose number comes first.
+  std::wstring name;
+  unsigned int n = 0;
+  for (const wchar_t* text : {L"A - Copy (02)", L"A - Copy ()", L"A - Copy (4294967296)",
+                              L"A - Copy (2) ", L"A - Copy(2)", L"A - Copy (+2)", L"A"}) {
+    SCOPED_TRACE(wstring_to_string(text));
+    EXPECT_FALSE(numbered.Parse(text, name, n));
+  }
+  EXPECT_FALSE(first.Parse(L"A - Copy ", name, n));
+  EXPECT_TRUE(first.Parse(L" - Copy", name, n));
+  EXPECT_EQ(L"", name);
+  EXPECT_FALSE(NumberedNameFormat(L"(<Number/>) <Name/>").Reverses(L"A"));
+}
+
+TEST(FreeNumbers, FirstFreeFollowsTakenAndFreedNumbers) {
+  FreeNumbers numbers;
+  EXPECT_EQ(1u, numbers.FirstFree());
+  const struct {
+    bool take;
+    unsigned int number, firstFree;
+  } steps[] = {
+      {true, 2, 1},  {true, 1, 3},  {true, 1, 3},   // taken twice: no change
+      {true, 5, 3},  {true, 4, 3},  {true, 3, 6},   // 3 joins 1-2 and 4-5
+      {false, 9, 6}, {false, 4, 4}, {false, 1, 1},  // freed inside and at the start
+      {true, 1, 4},  {true, 4, 6},  {false, 5, 5},  // split runs rejoin
+      {false, 3, 3}, {false, 2, 2}, {false, 1, 1}, {false, 4, 1}, {true, 4294967295u, 1},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(&step - steps);
+    step.take ? numbers.Take(step.number) : numbers.Free(step.number);
+    EXPECT_EQ(step.firstFree, numbers.FirstFree());
+  }
+  EXPECT_FALSE(numbers.IsEmpty());
+  numbers.Free(4294967295u);
+  EXPECT_TRUE(numbers.IsEmpty());
 }
 
 }  // namespace
