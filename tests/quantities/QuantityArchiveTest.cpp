@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <sstream>
+#include <type_traits>
 
 #include <boost/archive/archive_exception.hpp>
 #include <boost/archive/xml_iarchive.hpp>
@@ -18,22 +19,15 @@ namespace Orvanta {
 namespace {
 
 // The narrow archives for char, the wide ones for wchar_t.
-template <class Char>
-struct Xml {
-  typedef boost::archive::xml_oarchive Out;
-  typedef boost::archive::xml_iarchive In;
-};
-template <>
-struct Xml<wchar_t> {
-  typedef boost::archive::xml_woarchive Out;
-  typedef boost::archive::xml_wiarchive In;
-};
+template <class Char, class Narrow, class Wide>
+using Xml = std::conditional_t<std::is_same<Char, char>::value, Narrow, Wide>;
 
 template <class Char = char, class Q>
 std::basic_string<Char> Save(const Q& q, const char* name = "q") {
   std::basic_ostringstream<Char> out;
   {
-    typename Xml<Char>::Out archive(out, boost::archive::no_header);
+    Xml<Char, boost::archive::xml_oarchive, boost::archive::xml_woarchive> archive(
+        out, boost::archive::no_header);
     archive << boost::serialization::make_nvp(name, q);
   }
   return out.str();
@@ -42,7 +36,8 @@ std::basic_string<Char> Save(const Q& q, const char* name = "q") {
 template <class Q, class Char>
 Q Load(const std::basic_string<Char>& xml, const char* name = "q") {
   std::basic_istringstream<Char> in(xml);
-  typename Xml<Char>::In archive(in, boost::archive::no_header);
+  Xml<Char, boost::archive::xml_iarchive, boost::archive::xml_wiarchive> archive(
+      in, boost::archive::no_header);
   Q q;
   archive >> boost::serialization::make_nvp(name, q);
   return q;
@@ -72,10 +67,8 @@ TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactlyAsUtf8WithSeventeenD
       const auto narrow = Load<Units::Area>(Save(q));
       const auto wide = Load<Units::Area>(Save<wchar_t>(q));
       EXPECT_EQ(std::signbit(value), std::signbit(narrow.value()));
-      EXPECT_EQ(value, narrow.value());
-      EXPECT_EQ(label, narrow.Units());
-      EXPECT_EQ(value, wide.value());
-      EXPECT_EQ(label, wide.Units());
+      EXPECT_TRUE(value == narrow.value() && value == wide.value());
+      EXPECT_TRUE(label == narrow.Units() && label == wide.Units());
     }
   }
   const Units::Length nan(Limits::quiet_NaN());
@@ -83,12 +76,11 @@ TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactlyAsUtf8WithSeventeenD
   EXPECT_TRUE(std::isnan(Load<Units::Length>(Save<wchar_t>(nan)).value()));
 
   const Units::Length tenth(0.1, std::wstring(L"m\u00b2"));
-  const std::string xml = Save(tenth);
-  EXPECT_NE(std::string::npos, xml.find("<value_>0.10000000000000001</value_>")) << xml;
-  EXPECT_NE(std::string::npos, xml.find("<units_>m\xC2\xB2</units_>")) << xml;
-  EXPECT_LT(xml.find("<value_>"), xml.find("<units_>"));
-  EXPECT_NE(std::string::npos, xml.find("version=\"0\"")) << xml;
-  EXPECT_NE(std::wstring::npos, Save<wchar_t>(tenth).find(L"<value_>0.10000000000000001</value_>"));
+  EXPECT_EQ(
+      "<q class_id=\"0\" tracking_level=\"0\" "
+      "version=\"0\">\n\t<value_>0.10000000000000001</value_>\n"
+      "\t<units_>m\xC2\xB2</units_>\n</q>\n\n",
+      Save(tenth));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, QuantityArchiveTest, ::testing::Values("C", "C.UTF-8"));
@@ -112,14 +104,11 @@ TEST(RangeArchive, ElementNamesAndNoReordering) {
   EXPECT_EQ(span, Load<Range<Units::Length>>(xml, "range"));
 
   // Loaded as stored, even the wrong way round.
-  const std::size_t min = xml.find("<value_>1</value_>"), max = xml.find("<value_>3</value_>");
-  ASSERT_NE(std::string::npos, min);
-  ASSERT_NE(std::string::npos, max);
+  const std::size_t min = xml.find("<value_>1<"), max = xml.find("<value_>3<");
   xml[min + 8] = '3';
   xml[max + 8] = '1';
   const auto reversed = Load<Range<Units::Length>>(xml, "range");
-  EXPECT_EQ(3.0, reversed.Minimum().value());
-  EXPECT_EQ(1.0, reversed.Maximum().value());
+  EXPECT_TRUE(reversed.Minimum().value() == 3.0 && reversed.Maximum().value() == 1.0);
 }
 
 }  // namespace
