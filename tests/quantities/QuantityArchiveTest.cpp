@@ -44,36 +44,31 @@ Q Load(const std::basic_string<Char>& xml, const char* name = "q") {
 }
 
 // Runs the round trips under one global C locale, then restores it.
-class QuantityArchiveTest : public ::testing::TestWithParam<const char*> {
- protected:
+struct QuantityArchiveTest : ::testing::TestWithParam<const char*> {
   void SetUp() override {
-    saved_ = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, GetParam()) == nullptr) GTEST_SKIP() << "no locale " << GetParam();
   }
-  void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
-
- private:
-  std::string saved_;
+  void TearDown() override { std::setlocale(LC_ALL, saved.c_str()); }
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
 };
 
 TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactlyAsUtf8WithSeventeenDigits) {
   typedef std::numeric_limits<double> Limits;
-  const double values[] = {0.005, 0.1, 1.0 / 3.0, -0.0, 1e-310, Limits::max(), Limits::infinity()};
+  const double values[] = {0.005,  0.1,           1.0 / 3.0,          -0.0,
+                           1e-310, Limits::max(), Limits::infinity(), Limits::quiet_NaN()};
   const std::wstring labels[] = {L"m\u00b2", L"\u00b0", L"m\u00b3 & <m>", L"", L"kN"};
   for (double value : values) {
     for (const std::wstring& label : labels) {
       SCOPED_TRACE(wstring_to_string(label) + " " + std::to_string(value));
       const Units::Area q(value, label);
-      const auto narrow = Load<Units::Area>(Save(q));
-      const auto wide = Load<Units::Area>(Save<wchar_t>(q));
-      EXPECT_EQ(std::signbit(value), std::signbit(narrow.value()));
-      EXPECT_TRUE(value == narrow.value() && value == wide.value());
-      EXPECT_TRUE(label == narrow.Units() && label == wide.Units());
+      for (const Units::Area& loaded :
+           {Load<Units::Area>(Save(q)), Load<Units::Area>(Save<wchar_t>(q))}) {
+        EXPECT_TRUE(std::signbit(value) == std::signbit(loaded.value()) &&
+                    (value == loaded.value() || (std::isnan(value) && std::isnan(loaded.value()))));
+        EXPECT_EQ(label, loaded.Units());
+      }
     }
   }
-  const Units::Length nan(Limits::quiet_NaN());
-  EXPECT_TRUE(std::isnan(Load<Units::Length>(Save(nan)).value()));
-  EXPECT_TRUE(std::isnan(Load<Units::Length>(Save<wchar_t>(nan)).value()));
 
   const Units::Length tenth(0.1, std::wstring(L"m\u00b2"));
   EXPECT_EQ(
