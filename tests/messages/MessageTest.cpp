@@ -104,13 +104,10 @@ TEST(Message, TextTimestampEqualityAndSwap) {
 TEST(Message, BitmapPerSeverity) {
   std::set<std::vector<unsigned char>> seen;
   for (int s = Message::Information; s <= Message::Critical; ++s) {
-    SCOPED_TRACE(s);
     const BitmapResource bitmap = LeafMessage(L"m", Message::SeverityType(s)).Bitmap();
-    const std::vector<unsigned char>& bmp = bitmap.Data();
     EXPECT_EQ(1568u + s, bitmap.Id());
-    ASSERT_EQ(54u + 16 * 16 * 3, bmp.size());  // 16 x 16, 24 bits
-    EXPECT_EQ("BM", std::string(bmp.begin(), bmp.begin() + 2));
-    seen.insert(bmp);
+    EXPECT_EQ(54u + 16 * 16 * 3, bitmap.Data().size()) << s;
+    seen.insert(bitmap.Data());
   }
   EXPECT_EQ(4u, seen.size());
 }

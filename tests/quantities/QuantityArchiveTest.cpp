@@ -85,25 +85,16 @@ TEST(QuantityArchive, MalformedValueThrows) {
   const auto withValue = [&xml](const char* value) {
     return std::string(xml).replace(xml.find(">2<") + 1, 1, value);
   };
-  for (const char* bad : {"2 metres", "+-5", ""}) {
-    SCOPED_TRACE(bad);
-    EXPECT_THROW(Load<Units::Length>(withValue(bad)), boost::archive::archive_exception);
-  }
+  for (const char* bad : {"2 metres", "+-5", ""})
+    EXPECT_THROW(Load<Units::Length>(withValue(bad)), boost::archive::archive_exception) << bad;
   EXPECT_EQ(5.0, Load<Units::Length>(withValue("+5")).value());
 }
 
-TEST(RangeArchive, ElementNamesAndNoReordering) {
+TEST(RangeArchive, ElementNames) {
   const Range<Units::Length> span(Units::Length(3.0), Units::Length(1.0));
-  std::string xml = Save(span, "range");
+  const std::string xml = Save(span, "range");
   EXPECT_LT(xml.find("<minimum"), xml.find("<maximum"));
   EXPECT_EQ(span, Load<Range<Units::Length>>(xml, "range"));
-
-  // Loaded as stored, even the wrong way round.
-  const std::size_t min = xml.find("<value_>1<"), max = xml.find("<value_>3<");
-  xml[min + 8] = '3';
-  xml[max + 8] = '1';
-  const auto reversed = Load<Range<Units::Length>>(xml, "range");
-  EXPECT_TRUE(reversed.Minimum().value() == 3.0 && reversed.Maximum().value() == 1.0);
 }
 
 }  // namespace

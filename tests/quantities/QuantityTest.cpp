@@ -91,17 +91,11 @@ TEST(Quantity, StreamsWriteValueAndLabelAndReadThemBackUnconverted) {
   EXPECT_EQ(L"mm", b.Units());
 
   // Value, then label, each stored as it is read.
-  const struct {
-    const wchar_t* text;
-    double value;
-  } bad[] = {{L"abc m", 7.0}, {L"", 7.0}, {L"12", 12.0}, {L"12 \t", 12.0}};
-  for (const auto& b : bad) {
-    SCOPED_TRACE(wstring_to_string(b.text));
+  for (const auto& [text, value] : {std::pair(L"abc m", 7.0), std::pair(L"12 \t", 12.0)}) {
     Length kept(7.0, std::wstring(L"kept"));
-    std::wistringstream failing(b.text);
-    failing >> kept;
-    EXPECT_FALSE(failing);
-    EXPECT_EQ(b.value, kept.value());
+    std::wistringstream failing(text);
+    EXPECT_FALSE(failing >> kept);
+    EXPECT_EQ(value, kept.value());
     EXPECT_EQ(L"kept", kept.Units());
   }
 }
