@@ -49,9 +49,7 @@ TEST(StringTable, EveryTextLoadsAsWrittenAndNothingElse) {
     EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ');
     EXPECT_TRUE(id == 2017 || std::regex_match(text, shape));
   }
-}
-
-TEST(StringTable, TextsAsTheLibrarySpellsThem) {
+  // A few as the library spells them, should the source itself be wrong.
   EXPECT_EQ(L"Running '<Directory/>\\<Exe/> <Params/>' from the command line", LibraryText(1505));
   EXPECT_EQ(L"<Name/> - Copy (<Number/>)", LibraryText(1930));
   EXPECT_EQ(L"Curl error <Number/>: '<Reason/>' while attempting to read data from '<URL/>'",
@@ -69,14 +67,12 @@ TEST(ReplaceTag, FillsTheFirstOccurrenceOfEachTagInTurn) {
   } cases[] = {
       // a repeated tag is filled in text order, one fill touches the first only
       {LibraryText(1964),
-       {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}},
-       L"'Wall 1' (Wall) duplicated as 'Wall 2'"},
-      // tags are case-sensitive; a missing tag changes nothing
-      {L"<id/> <Path/>", {{L"<Id/>", L"X"}, {L"<id/>", L"beam"}}, L"beam <Path/>"},
+       {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wand \u00e9"}},
+       L"'Wall 1' (Wall) duplicated as 'Wand \u00e9'"},
+      // tags are case-sensitive, an empty or missing tag changes nothing
+      {L"<id/> <Path/>", {{L"<Id/>", L"X"}, {L"", L"x"}, {L"<id/>", L"beam"}}, L"beam <Path/>"},
       // a value holding a later tag is filled by the later fill
       {L"<A/> and <B/>", {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}}, L"b and <B/>"},
-      {L"<Name/>", {{L"", L"x"}}, L"<Name/>"},
-      {L"<Path/>", {{L"<Path/>", L"C:\\Proj\u00e9ts"}}, L"C:\\Proj\u00e9ts"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(wstring_to_string(c.expected));

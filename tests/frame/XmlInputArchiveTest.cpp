@@ -53,7 +53,6 @@ TEST(XmlInputArchive, ReadsWhatTheLibraryWritesAndRefusesMismatchedEndTags) {
   LengthRange range;
   EXPECT_EQ("narrow, wide", LoadBoth(kGood, "range", range));
   EXPECT_EQ(LengthRange(Units::Length(1.0), Units::Length(2.0)), range);
-  EXPECT_EQ(L"m\u00b2", range.Minimum().Units());
   for (const auto& [tag, replacement] :
        {std::make_pair("</value_>", "</" + std::string(5000, 'x') + ">"),
         std::make_pair("</units_>", std::string("</units>")),
