@@ -22,13 +22,10 @@ namespace {
 std::map<unsigned int, std::string> Source() {
   std::map<unsigned int, std::string> texts;
   std::ifstream file(ORVANTA_STRING_TABLE);
-  EXPECT_TRUE(file.good()) << ORVANTA_STRING_TABLE;
-  std::string line;
-  while (std::getline(file, line)) {
-    if (line.empty() || line[0] == '#') continue;
-    const std::size_t tab = line.find('\t');
-    EXPECT_TRUE(texts.emplace(std::stoul(line.substr(0, tab)), line.substr(tab + 1)).second)
-        << "id given twice: " << line;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line[0] != '#') {
+      EXPECT_TRUE(texts.emplace(std::stoul(line), line.substr(line.find('\t') + 1)).second) << line;
+    }
   }
   return texts;
 }
@@ -37,7 +34,6 @@ TEST(StringTable, EveryTextLoadsAsWrittenAndNothingElse) {
   const std::map<unsigned int, std::string> source = Source();
   ASSERT_EQ(183u, source.size());
   const OrvantaDLL& library = *OrvantaDLL::Instance();
-  EXPECT_EQ(L"Orvanta.dll", library.Name());
   // Tags are "<Name/>"; the only other '<' is the HTML of text 2017.
   const std::regex shape("([^<\\t\\r\\n]|<[A-Za-z]+/>)*");
   for (unsigned int id = 0; id <= 0x10000; ++id) {
@@ -46,30 +42,18 @@ TEST(StringTable, EveryTextLoadsAsWrittenAndNothingElse) {
       EXPECT_EQ(L"", library.LoadStringW(id)) << "unexpected text " << id;
       continue;
     }
-    SCOPED_TRACE(found->second);
     const std::string& text = found->second;
+    SCOPED_TRACE(text);
     EXPECT_EQ(string_to_wstring(text), library.LoadStringW(id));
     EXPECT_EQ(library.LoadStringW(id), LibraryText(id));
     EXPECT_FALSE(text.empty() || text.front() == ' ' || text.back() == ' ');
     EXPECT_TRUE(id == 2017 || std::regex_match(text, shape));
   }
-}
-
-TEST(StringTable, TextsAsTheLibrarySpellsThem) {
-  const struct {
-    unsigned int id;
-    const wchar_t* text;
-  } texts[] = {
-      {1505, L"Running '<Directory/>\\<Exe/> <Params/>' from the command line"},
-      {1873,
-       L"Adobe\u00ae Reader\u00ae is needed to view this document, but it is not "
-       L"installed on your computer"},
-      {1929, L"<Name/> - Copy"},
-      {1930, L"<Name/> - Copy (<Number/>)"},
-      {2017, L"<meta http-equiv='Content-Type' content='text/html; charset=iso-8859-1'/>"},
-      {2158, L"Curl error <Number/>: '<Reason/>' while attempting to read data from '<URL/>'"},
-  };
-  for (const auto& t : texts) EXPECT_EQ(t.text, LibraryText(t.id)) << t.id;
+  // A few as the library spells them, should the source itself be wrong.
+  EXPECT_EQ(L"Running '<Directory/>\\<Exe/> <Params/>' from the command line", LibraryText(1505));
+  EXPECT_EQ(L"<Name/> - Copy (<Number/>)", LibraryText(1930));
+  EXPECT_EQ(L"Curl error <Number/>: '<Reason/>' while attempting to read data from '<URL/>'",
+            LibraryText(2158));
 }
 
 // Placeholders are filled one (tag, value) pair at a time, the first
@@ -83,22 +67,12 @@ TEST(ReplaceTag, FillsTheFirstOccurrenceOfEachTagInTurn) {
   } cases[] = {
       // a repeated tag is filled in text order, one fill touches the first only
       {LibraryText(1964),
-       {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wall 2"}},
-       L"'Wall 1' (Wall) duplicated as 'Wall 2'"},
-      {LibraryText(1964), {{L"<Name/>", L"W"}}, L"'W' (<Type/>) duplicated as '<Name/>'"},
-      // tags are case-sensitive; a missing tag and an empty value change nothing else
-      {LibraryText(2044),
-       {{L"<Id/>", L"X"}, {L"<id/>", L"beam"}},
-       L"Error registering '<Name/>' (<Type/>) in factory with ID 'beam'"},
-      {LibraryText(1949), {{L"<Path/>", L"/tmp"}}, L"A new project has been created"},
-      {LibraryText(1880),
-       {{L"<Path/>", L"/p/a.xml"}, {L"<Reason/>", L""}},
-       L"Cannot open '/p/a.xml'. "},
+       {{L"<Name/>", L"Wall 1"}, {L"<Type/>", L"Wall"}, {L"<Name/>", L"Wand \u00e9"}},
+       L"'Wall 1' (Wall) duplicated as 'Wand \u00e9'"},
+      // tags are case-sensitive, an empty or missing tag changes nothing
+      {L"<id/> <Path/>", {{L"<Id/>", L"X"}, {L"", L"x"}, {L"<id/>", L"beam"}}, L"beam <Path/>"},
       // a value holding a later tag is filled by the later fill
       {L"<A/> and <B/>", {{L"<A/>", L"<B/>"}, {L"<B/>", L"b"}}, L"b and <B/>"},
-      {L"<Name/>", {{L"", L"x"}}, L"<Name/>"},
-      {L"<Name/> <Name", {{L"<Name", L"x"}}, L"x/> <Name"},
-      {L"<Path/>", {{L"<Path/>", L"C:\\Proj\u00e9ts"}}, L"C:\\Proj\u00e9ts"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(wstring_to_string(c.expected));

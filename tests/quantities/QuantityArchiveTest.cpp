@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <sstream>
+#include <type_traits>
 
-#include <boost/archive/archive_exception.hpp>
 #include <boost/archive/xml_iarchive.hpp>
 #include <boost/archive/xml_oarchive.hpp>
 #include <boost/archive/xml_wiarchive.hpp>
@@ -18,22 +18,15 @@ namespace Orvanta {
 namespace {
 
 // The narrow archives for char, the wide ones for wchar_t.
-template <class Char>
-struct Xml {
-  typedef boost::archive::xml_oarchive Out;
-  typedef boost::archive::xml_iarchive In;
-};
-template <>
-struct Xml<wchar_t> {
-  typedef boost::archive::xml_woarchive Out;
-  typedef boost::archive::xml_wiarchive In;
-};
+template <class Char, class Narrow, class Wide>
+using Xml = std::conditional_t<std::is_same<Char, char>::value, Narrow, Wide>;
 
 template <class Char = char, class Q>
 std::basic_string<Char> Save(const Q& q, const char* name = "q") {
   std::basic_ostringstream<Char> out;
   {
-    typename Xml<Char>::Out archive(out, boost::archive::no_header);
+    Xml<Char, boost::archive::xml_oarchive, boost::archive::xml_woarchive> archive(
+        out, boost::archive::no_header);
     archive << boost::serialization::make_nvp(name, q);
   }
   return out.str();
@@ -42,84 +35,55 @@ std::basic_string<Char> Save(const Q& q, const char* name = "q") {
 template <class Q, class Char>
 Q Load(const std::basic_string<Char>& xml, const char* name = "q") {
   std::basic_istringstream<Char> in(xml);
-  typename Xml<Char>::In archive(in, boost::archive::no_header);
+  Xml<Char, boost::archive::xml_iarchive, boost::archive::xml_wiarchive> archive(
+      in, boost::archive::no_header);
   Q q;
   archive >> boost::serialization::make_nvp(name, q);
   return q;
 }
 
 // Runs the round trips under one global C locale, then restores it.
-class QuantityArchiveTest : public ::testing::TestWithParam<const char*> {
- protected:
+struct QuantityArchiveTest : ::testing::TestWithParam<const char*> {
   void SetUp() override {
-    saved_ = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, GetParam()) == nullptr) GTEST_SKIP() << "no locale " << GetParam();
   }
-  void TearDown() override { std::setlocale(LC_ALL, saved_.c_str()); }
-
- private:
-  std::string saved_;
+  void TearDown() override { std::setlocale(LC_ALL, saved.c_str()); }
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
 };
 
 TEST_P(QuantityArchiveTest, RoundTripsValuesAndLabelsExactlyAsUtf8WithSeventeenDigits) {
   typedef std::numeric_limits<double> Limits;
-  const double values[] = {0.005, 0.1, 1.0 / 3.0, -0.0, 1e-310, Limits::max(), Limits::infinity()};
+  const double values[] = {0.005,  0.1,           1.0 / 3.0,          -0.0,
+                           1e-310, Limits::max(), Limits::infinity(), Limits::quiet_NaN()};
   const std::wstring labels[] = {L"m\u00b2", L"\u00b0", L"m\u00b3 & <m>", L"", L"kN"};
   for (double value : values) {
     for (const std::wstring& label : labels) {
       SCOPED_TRACE(wstring_to_string(label) + " " + std::to_string(value));
       const Units::Area q(value, label);
-      const auto narrow = Load<Units::Area>(Save(q));
-      const auto wide = Load<Units::Area>(Save<wchar_t>(q));
-      EXPECT_EQ(std::signbit(value), std::signbit(narrow.value()));
-      EXPECT_EQ(value, narrow.value());
-      EXPECT_EQ(label, narrow.Units());
-      EXPECT_EQ(value, wide.value());
-      EXPECT_EQ(label, wide.Units());
+      for (const Units::Area& loaded :
+           {Load<Units::Area>(Save(q)), Load<Units::Area>(Save<wchar_t>(q))}) {
+        EXPECT_TRUE(std::signbit(value) == std::signbit(loaded.value()) &&
+                    (value == loaded.value() || (std::isnan(value) && std::isnan(loaded.value()))));
+        EXPECT_EQ(label, loaded.Units());
+      }
     }
   }
-  const Units::Length nan(Limits::quiet_NaN());
-  EXPECT_TRUE(std::isnan(Load<Units::Length>(Save(nan)).value()));
-  EXPECT_TRUE(std::isnan(Load<Units::Length>(Save<wchar_t>(nan)).value()));
 
   const Units::Length tenth(0.1, std::wstring(L"m\u00b2"));
-  const std::string xml = Save(tenth);
-  EXPECT_NE(std::string::npos, xml.find("<value_>0.10000000000000001</value_>")) << xml;
-  EXPECT_NE(std::string::npos, xml.find("<units_>m\xC2\xB2</units_>")) << xml;
-  EXPECT_LT(xml.find("<value_>"), xml.find("<units_>"));
-  EXPECT_NE(std::string::npos, xml.find("version=\"0\"")) << xml;
-  EXPECT_NE(std::wstring::npos, Save<wchar_t>(tenth).find(L"<value_>0.10000000000000001</value_>"));
+  EXPECT_EQ(
+      "<q class_id=\"0\" tracking_level=\"0\" "
+      "version=\"0\">\n\t<value_>0.10000000000000001</value_>\n"
+      "\t<units_>m\xC2\xB2</units_>\n</q>\n\n",
+      Save(tenth));
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, QuantityArchiveTest, ::testing::Values("C", "C.UTF-8"));
 
-TEST(QuantityArchive, MalformedValueThrows) {
-  const std::string xml = Save(Units::Length(2.0));
-  const auto withValue = [&xml](const char* value) {
-    return std::string(xml).replace(xml.find(">2<") + 1, 1, value);
-  };
-  for (const char* bad : {"2 metres", "+-5", ""}) {
-    SCOPED_TRACE(bad);
-    EXPECT_THROW(Load<Units::Length>(withValue(bad)), boost::archive::archive_exception);
-  }
-  EXPECT_EQ(5.0, Load<Units::Length>(withValue("+5")).value());
-}
-
-TEST(RangeArchive, ElementNamesAndNoReordering) {
+TEST(RangeArchive, ElementNames) {
   const Range<Units::Length> span(Units::Length(3.0), Units::Length(1.0));
-  std::string xml = Save(span, "range");
+  const std::string xml = Save(span, "range");
   EXPECT_LT(xml.find("<minimum"), xml.find("<maximum"));
   EXPECT_EQ(span, Load<Range<Units::Length>>(xml, "range"));
-
-  // Loaded as stored, even the wrong way round.
-  const std::size_t min = xml.find("<value_>1</value_>"), max = xml.find("<value_>3</value_>");
-  ASSERT_NE(std::string::npos, min);
-  ASSERT_NE(std::string::npos, max);
-  xml[min + 8] = '3';
-  xml[max + 8] = '1';
-  const auto reversed = Load<Range<Units::Length>>(xml, "range");
-  EXPECT_EQ(3.0, reversed.Minimum().value());
-  EXPECT_EQ(1.0, reversed.Maximum().value());
 }
 
 }  // namespace

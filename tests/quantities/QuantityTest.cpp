@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <iomanip>
 #include <limits>
 #include <sstream>
@@ -28,7 +27,6 @@ TEST(Quantity, ResultLabels) {
       {"a - b", a - b, 1.5, L"left"},     {"+b", +b, 0.5, L"right"},
       {"-a", -a, -2.0, L"left"},          {"a / 4", a / 4, 0.5, L"left"},
       {"a * 3.0", a * 3.0, 6.0, L"left"}, {"5 mm", Length(5.0, Units::mm), 0.005, L"m"},
-      {"a * 2", a * 2, 4.0, L"left"},     {"1 ft", Length(1, Units::ft), 0.3048, L"m"},
       {"3.0 * a", 3.0 * a, 6.0, L"m"},    {"a * scalar", a * Units::Scalar(2.0), 4.0, L"m"},
   };
   for (const auto& c : cases) {
@@ -36,69 +34,44 @@ TEST(Quantity, ResultLabels) {
     EXPECT_EQ(c.value, c.result.value());
     EXPECT_EQ(c.label, c.result.Units());
   }
-  EXPECT_DOUBLE_EQ(5.0, (Length(5.0, Units::mm) / Units::mm).value());
 
   Length sum = b;
   sum += a;
-  sum -= Length(0.5);
   sum *= 2.0;
-  sum /= Units::Scalar(4.0);
-  sum *= Units::Scalar(3.0);
-  EXPECT_EQ(3.0, sum.value());
+  sum /= Units::Scalar(5.0);
+  EXPECT_EQ(1.0, sum.value());
   EXPECT_EQ(L"right", sum.Units());
-  sum.SetValue(7.0);
-  EXPECT_EQ(L"right", sum.Units());
-  EXPECT_EQ(L"kN", (Units::kN * 2.0).Units());
 
   // Products and quotients carry the base label of their dimension.
   EXPECT_EQ(L"m\u00b2", (a * b).Units());
-  EXPECT_EQ(L"Nm", (Units::kN * Units::mm).Units());
-  EXPECT_EQ(L"N/m\u00b3", (Units::kN / Units::m3).Units());
-  EXPECT_EQ(L"N^-1", (Units::N * Units::N * Units::m).Units());
   EXPECT_EQ(L"", (a / b).Units());
-  EXPECT_EQ(4.0, (a / b).value());
-  EXPECT_EQ(L"Pa", Units::Pressure().Units());
 }
 
 TEST(Quantity, ComparisonsAreExactAndIgnoreLabels) {
   const Length one(1.0, std::wstring(L"m")), alsoOne(1.0, std::wstring(L"km"));
-  EXPECT_EQ(one, alsoOne);
-  EXPECT_FALSE(one != alsoOne);
-  EXPECT_TRUE(one <= alsoOne && one >= alsoOne);
+  EXPECT_TRUE(one == alsoOne && !(one != alsoOne) && one <= alsoOne && one >= alsoOne);
   EXPECT_NE(Length(0.1 + 0.2), Length(0.3));
-  EXPECT_LT(Length(-0.0), Length(1e-300));
-  EXPECT_EQ(Length(-0.0), Length(0.0));
 
   const Length nan(std::numeric_limits<double>::quiet_NaN());
   const Length pairs[][2] = {{nan, one}, {one, nan}, {nan, nan}};
   for (const auto& pair : pairs) {
-    EXPECT_FALSE(pair[0] == pair[1]);
     EXPECT_TRUE(pair[0] != pair[1]);
-    EXPECT_FALSE(pair[0] < pair[1] || pair[0] <= pair[1] || pair[0] > pair[1] ||
-                 pair[0] >= pair[1]);
+    EXPECT_FALSE(pair[0] == pair[1] || pair[0] < pair[1] || pair[0] <= pair[1] ||
+                 pair[0] > pair[1] || pair[0] >= pair[1]);
   }
-
-  // Division by zero follows IEEE.
-  const double inf = std::numeric_limits<double>::infinity();
-  EXPECT_EQ(inf, (Length(1.0) / 0.0).value());
-  EXPECT_EQ(-inf, (Length(-1.0) / 0).value());
-  EXPECT_TRUE(std::isnan((Length(0.0) / Length(0.0)).value()));
-  EXPECT_EQ(inf, (Units::kN / Units::Area(0.0)).value());
 }
 
 template <class Q>
-std::string Written(const Q& q, int precision = -1) {
+std::string Written(const Q& q) {
   std::wostringstream s;
-  if (precision >= 0) s << std::fixed << std::setprecision(precision);
-  s << q;
+  s << std::fixed << std::setprecision(2) << q;
   return wstring_to_string(s.str());
 }
 
 TEST(Quantity, StreamsWriteValueAndLabelAndReadThemBackUnconverted) {
   EXPECT_EQ("0.25 m", Written(Length(0.25)));
-  EXPECT_EQ("3.5", Written(Units::Scalar(3.5)));
-  EXPECT_EQ("2 m\xC2\xB2", Written(Units::Area(2)));
-  EXPECT_EQ("1000.000 kPa", Written(Units::kPa, 3));
+  EXPECT_EQ("3.50", Written(Units::Scalar(3.5)));
+  EXPECT_EQ("1000.00 kPa", Written(Units::kPa));
   std::ostringstream narrow;
   narrow << Units::deg;
   EXPECT_EQ("0.0174533 \xC2\xB0", narrow.str());
@@ -110,23 +83,15 @@ TEST(Quantity, StreamsWriteValueAndLabelAndReadThemBackUnconverted) {
   in >> c;
   EXPECT_TRUE(in);
   EXPECT_EQ(L"cm\u00b2", c.Units());
-  EXPECT_EQ(0.25, a.value());
-  EXPECT_EQ(L"m", a.Units());
   EXPECT_EQ(250.0, b.value());
   EXPECT_EQ(L"mm", b.Units());
 
   // Value, then label, each stored as it is read.
-  const struct {
-    const wchar_t* text;
-    double value;
-  } bad[] = {{L"abc m", 7.0}, {L"", 7.0}, {L"12", 12.0}, {L"12 \t", 12.0}};
-  for (const auto& b : bad) {
-    SCOPED_TRACE(wstring_to_string(b.text));
+  for (const auto& [text, value] : {std::pair(L"abc m", 7.0), std::pair(L"12 \t", 12.0)}) {
     Length kept(7.0, std::wstring(L"kept"));
-    std::wistringstream failing(b.text);
-    failing >> kept;
-    EXPECT_FALSE(failing);
-    EXPECT_EQ(b.value, kept.value());
+    std::wistringstream failing(text);
+    EXPECT_FALSE(failing >> kept);
+    EXPECT_EQ(value, kept.value());
     EXPECT_EQ(L"kept", kept.Units());
   }
 }
@@ -143,7 +108,6 @@ TEST(Quantity, SharedLabelsSurviveCopiesAndMoves) {
   lengths[12] = lengths[13];
   for (const Length* l : {&moved, &lengths[11], &lengths[12], &lengths[99]})
     EXPECT_EQ(L"custom label", l->Units());
-  EXPECT_EQ(100.0, lengths[99].value());
 }
 
 }  // namespace
