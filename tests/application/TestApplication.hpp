@@ -21,7 +21,8 @@
 namespace Orvanta {
 namespace testing {
 
-// Writes its text into the file on save; reads it back on open.
+// Writes its text into the file on save; reads it back on open ("corrupt"
+// throws a std::exception, "thrown" anything else).
 class TextDocument : public BaseDocument {
  public:
   explicit TextDocument(bool notification = true) : BaseDocument(notification) {}
@@ -29,10 +30,9 @@ class TextDocument : public BaseDocument {
     ReadFrom(path);
   }
   void ReadFrom(const wpath& path) override {
-    const std::string content = ReadFile(path);
-    if (content == "corrupt") throw std::runtime_error("the project file is corrupt");
-    if (content == "thrown") throw 42;  // not a std::exception
-    text = content;
+    text = ReadFile(path);
+    if (text == "corrupt") throw std::runtime_error("the project file is corrupt");
+    if (text == "thrown") throw 42;
   }
   void WriteTo(const wpath& path) const override {
     ofstream(path, std::ios::binary) << text;  // a failing write leaves a file behind
@@ -108,11 +108,6 @@ class ApplicationTest : public ::testing::Test {
     std::wclog.rdbuf(previous_log_);  // a program log stays open, in this folder
   }
 
-  // The common application-data folder the application will use.
-  wpath AppData() const {
-    return home_.Path() / "data" / "Orvanta" / wstring_to_path(L"Test\u00e5pp") / "2.1.3";
-  }
-
   TemporaryFolder home_;
   HubJournal hub_;
   Entries& journal = hub_.entries;
@@ -120,6 +115,8 @@ class ApplicationTest : public ::testing::Test {
   // Where the common application data lives; false: no shell folder exists.
   wpath dataFolder = home_.Path() / "data";
   bool foldersExist = true;
+  // The common application-data folder the application will use.
+  const wpath appData = dataFolder / "Orvanta" / wstring_to_path(L"Test\u00e5pp") / "2.1.3";
 
  private:
   ShellFolderHandler previous_folders_;
