@@ -42,10 +42,8 @@ void CheckLoad(const Text& xml) {
 
 template <class In, class Out, class Text>
 void CheckLoad(const Text& xml, bool extents) {
-  if (extents)
-    CheckLoad<In, Out, Extents>(xml);
-  else
-    CheckLoad<In, Out, Units::Length>(xml);
+  if (extents) return CheckLoad<In, Out, Extents>(xml);
+  CheckLoad<In, Out, Units::Length>(xml);
 }
 
 }  // namespace

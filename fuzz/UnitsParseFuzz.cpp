@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   double number = 0.0;
   const unsigned pick = size > sizeof number ? data[sizeof number] : 0;
   if (size > sizeof number) std::memcpy(&number, data, sizeof number);
-  const std::wstring text = fuzz::Wide(data, size);
+  const std::wstring text = string_to_wstring(fuzz::Bytes(data, size));
   CheckDimensions<Units::Scalar, Units::Length, Units::Area, Units::Volume, Units::Angle,
                   Units::Force, Units::Pressure, Units::InverseForce>(text, number, pick);
   CheckExactNumber(fuzz::Bytes(data, size), number);
