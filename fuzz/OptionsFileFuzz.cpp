@@ -1,11 +1,9 @@
-// Loads the input as the user's options file, through the example host
-// program's application (examples/sections). Whatever the file holds, the load must end in exactly
-// one message (an information leaf when it read the file, an error leaf when it could not), and the
-// options it left, saved, loaded again and saved once more, must write the same file.
-//
-// The application's files go into $XDG_DATA_HOME, which must be an absolute
-// path (scripts/fuzz.sh points it into its own temporary folder), so that a
-// run never touches the user's own folders.
+// Loads the input as the user's options file of the example host program
+// (examples/sections). The load must end in exactly one message (an
+// information leaf when it read the file, an error leaf when it could not),
+// and the options it left, saved, loaded again and saved once more, must write
+// the same file. The files go into $XDG_DATA_HOME, which must be an absolute
+// (temporary) folder, so that a run never touches the user's own folders.
 #include <boost/make_shared.hpp>
 
 #include <iostream>
@@ -38,43 +36,34 @@ struct Setup {
   std::vector<boost::shared_ptr<Message>> messages;
 };
 
-Setup* setup = nullptr;
-
 }  // namespace
 }  // namespace Orvanta
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  if (data == nullptr || data[0] != '/') {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace Orvanta;
+  const char* folder = std::getenv("XDG_DATA_HOME");
+  if (folder == nullptr || folder[0] != '/') {
     std::fprintf(stderr, "options fuzz: set XDG_DATA_HOME to an absolute temporary folder\n");
     std::exit(2);
   }
-  static Orvanta::Setup instance;
-  Orvanta::setup = &instance;
-  return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace Orvanta;
-  Sections::SectionsApplication& app = *setup->app;
-  const wpath file = app.ConfigFile();
+  static Setup setup;
+  const wpath file = setup.app->ConfigFile();
   ofstream(file, std::ios::binary) << fuzz::Bytes(data, size);
-
-  app.ResetUserOptions();
-  setup->messages.clear();
-  const bool loaded = app.LoadUserOptions(false);
-  FUZZ_CHECK(setup->messages.size() == 1);
-  const CompositeMessage* outcome = setup->messages[0]->GetComposite();
+  setup.app->ResetUserOptions();
+  setup.messages.clear();
+  const bool loaded = setup.app->LoadUserOptions(false);
+  FUZZ_CHECK(setup.messages.size() == 1);
+  const CompositeMessage* outcome = setup.messages[0]->GetComposite();
   FUZZ_CHECK(outcome != nullptr && outcome->Children().size() == 1);
   FUZZ_CHECK(outcome->Children()[0]->Severity() ==
              (loaded ? Message::Information : Message::Error));
 
   // Whatever was read is written back, and read again it writes the same file.
-  FUZZ_CHECK(app.SaveUserOptions());
+  FUZZ_CHECK(setup.app->SaveUserOptions());
   const std::string written = testing::ReadFile(file);
-  app.ResetUserOptions();
-  FUZZ_CHECK(app.LoadUserOptions(true));
-  FUZZ_CHECK(app.SaveUserOptions());
+  setup.app->ResetUserOptions();
+  FUZZ_CHECK(setup.app->LoadUserOptions(true));
+  FUZZ_CHECK(setup.app->SaveUserOptions());
   FUZZ_CHECK(testing::ReadFile(file) == written);
   return 0;
 }

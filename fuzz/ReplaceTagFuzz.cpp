@@ -14,8 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string first = input.ConsumeRandomLengthString(256);
   std::wstring text = string_to_wstring(first);
   Error error(text);
-  const Error narrow(first);
-  FUZZ_CHECK(narrow.Text() == text);
+  FUZZ_CHECK(Error(first).Text() == text);
 
   for (int pairs = 0; pairs < 16 && input.remaining_bytes() > 0; ++pairs) {
     const std::wstring tag = string_to_wstring(input.ConsumeRandomLengthString(32));

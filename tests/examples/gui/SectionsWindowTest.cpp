@@ -72,18 +72,8 @@ class SectionsWindowTest : public QObject {
       QPoint hotSpot(-1, -1);
       const QImage image =
           CursorImageOf(Orvanta::CursorResource(id, Orvanta::OrvantaDLL::Instance()), &hotSpot);
-      QVERIFY2(!image.isNull(), qPrintable(QString::number(id)));
-      QVERIFY(image.rect().contains(hotSpot));
+      QVERIFY2(image.rect().contains(hotSpot), qPrintable(QString::number(id)));
     }
-  }
-
-  // Raised and lowered runs are drawn smaller; the tags themselves not at all.
-  void taggedTextTakesTheWidthOfWhatItShows() {
-    const QFont font = QApplication::font();
-    QCOMPARE(PainterText::Width("<sub></sub><bold></bold>", font), 0.0);
-    QVERIFY(PainterText::Width("m<sup>4</sup>", font) < PainterText::Width("m4", font));
-    QCOMPARE(PainterText::Width("I<sub>x</sub> y", font),
-             PainterText::Width("I<sub>x</sub>", font) + PainterText::Width(" y", font));
   }
 
   void editUndoSaveReopenAndClose() {
@@ -99,23 +89,18 @@ class SectionsWindowTest : public QObject {
       QVERIFY(rectangle);
       Type(window, "breadth", "300 mm");
       Type(window, "depth", "0.5 m");
-      QCOMPARE(rectangle->Dimensions()[0].value(), 0.3);
-      QCOMPARE(rectangle->Dimensions()[1].value(), 0.5);
       QCOMPARE(Property(window, 1), QString("1500 cm<sup>2</sup>"));
-      QCOMPARE(Property(window, 3), QString("312500 cm<sup>4</sup>"));
       Type(window, "depth", "0.5 kg");  // refused, with a warning on the board
       QCOMPARE(rectangle->Dimensions()[1].value(), 0.5);
       QVERIFY(MenuAction(&window, "Undo Change dimensions of 'Rectangle 1'"));
       window.Undo();
       QCOMPARE(rectangle->Dimensions()[1].value(), 0.1);  // the prototype's; the breadth stays
       QCOMPARE(window.findChild<QLineEdit*>("depth")->text(), QString("100 mm"));
-      QCOMPARE(rectangle->Dimensions()[0].value(), 0.3);
       window.Redo();
       for (const char* type : {"Circle", "Square", "Strip"}) MenuAction(&window, type)->trigger();
       QCOMPARE(window.Selected(), window.CurrentProject()->FindSection(L"Strip 1"));
       QVERIFY(window.SaveProjectAs(file));
-      QVERIFY(!window.isWindowModified());
-      QVERIFY(window.windowTitle().startsWith("beams.xml"));
+      QVERIFY(window.windowTitle().startsWith("beams.xml") && !window.isWindowModified());
       window.Calculate();
       Picture(&window, "main-window");
       Picture(window.findChild<QDockWidget*>("messages"), "message-board");
@@ -130,26 +115,24 @@ class SectionsWindowTest : public QObject {
       window.show();
       window.OpenProject(file);
       QCOMPARE(window.CurrentProject()->NumItems(), 4u);
-      const auto rectangle = window.Selected();
-      QCOMPARE(rectangle->Dimensions()[1].value(), 0.5);
       QCOMPARE(window.findChild<QLineEdit*>("breadth")->text(), QString("300 mm"));
       Type(window, "breadth", "200");  // a bare number is in the system's unit
-      QCOMPARE(rectangle->Dimensions()[0].value(), 0.2);
+      QCOMPARE(window.Selected()->Dimensions()[0].value(), 0.2);
       QVERIFY(window.isWindowModified());
       // Closing with changes asks, in a message box: Cancel keeps the window,
       // No closes it without saving.
       Orvanta::SetMessageBoxHandler(MessageBoxesOf(&window));
       QString question;
       Press(QMessageBox::Cancel, &question);
-      QVERIFY(!window.close());
-      QVERIFY(window.isVisible());
+      QVERIFY(!window.close() && window.isVisible());
       QVERIFY(question.contains("beams.xml"));
       Press(QMessageBox::No, &question);
       QVERIFY(window.close());
       Orvanta::SetMessageBoxHandler(nullptr);
     }
-    Project saved(PathOf(file));
-    QCOMPARE(saved.Sections().at(0)->Dimensions()[0].value(), 0.3);
+    const std::vector<Units::Length> saved = Project(PathOf(file)).Sections().at(0)->Dimensions();
+    QCOMPARE(saved[0].value(), 0.3);
+    QCOMPARE(saved[1].value(), 0.5);  // the redone change
   }
 };
 
