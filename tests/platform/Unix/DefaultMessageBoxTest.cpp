@@ -1,5 +1,5 @@
-// The default message box and the UTF-8 wide streams, seen from outside: the
-// probe program runs with no terminal, and its standard error is read back.
+// The default message box and texts at exit, seen from outside: the probe
+// program runs with no terminal, and its output is read back.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -39,11 +39,6 @@ TEST(DefaultMessageBox, AnswersSafelyWithoutATerminal) {
                                  c.written + "\n"),
               RunProbe("box " + std::to_string(c.style)));
   }
-}
-
-TEST(WideStreams, WideAndNarrowShareStandardErrorAsUtf8) {
-  EXPECT_EQ("narrow 1\nwide \xC2\xB0 \xF0\x9F\x8F\x97\nnarrow 2\nlog \xC3\xA5\n",
-            RunProbe("streams").second);
 }
 
 // A host's static object made before the first text may load one as it is
