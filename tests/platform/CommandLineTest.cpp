@@ -78,16 +78,6 @@ TEST(DecimalNumbers, WholeTextsAreReadOrRefused) {
     EXPECT_EQ(c.value != -1, decimal::ParseFloating(c.text, value));
     EXPECT_EQ(c.value != -1 ? c.value : 7.0, value);
   }
-  // A prefix of wide text, in a type of any width: the end of the number, or
-  // nullptr when it does not fit.
-  const std::wstring id = L"65535\tmore", tooLarge = L"65536\t", typed = L"2.5e3kN";
-  unsigned short small = 0;
-  EXPECT_EQ(id.data() + 5, decimal::ReadUnsigned(id.data(), id.data() + id.size(), small));
-  EXPECT_EQ(65535, small);
-  EXPECT_EQ(nullptr, decimal::ReadUnsigned(tooLarge.data(), tooLarge.data() + 6, small));
-  double value = 0.0;
-  EXPECT_EQ(typed.data() + 5, decimal::ReadFloating(typed.data(), typed.data() + 7, value));
-  EXPECT_EQ(2500.0, value);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "TemporaryFolder.hpp"
 #include "orvanta/platform/ApplicationModule.hpp"
 #include "orvanta/platform/Error.hpp"
-#include "orvanta/platform/FileAttributes.hpp"
 #include "orvanta/platform/FileStream.hpp"
 #include "orvanta/platform/MessageBox.hpp"
 #include "orvanta/platform/ModuleVersionInfo.hpp"
@@ -78,17 +77,6 @@ TEST(MessageBox, ApplicationBoxesGoThroughTheHandler) {
                                       "Sections: Disk full 48", "Sections: Delete? 4", "c: q 4",
                                       "put: back 0"}),
             shown);
-}
-
-TEST(FileAttributes, ReadOnlyRoundTripAndMissingFiles) {
-  const testing::TemporaryFolder folder;
-  wpath file = folder.Write("Program.log", "line\n"), missing = folder.Path() / "missing.log";
-  MakeFileReadOnly(file);
-  EXPECT_TRUE(IsFileReadOnly(file));
-  MakeFileReadWrite(file);
-  EXPECT_FALSE(IsFileReadOnly(file));
-  EXPECT_FALSE(IsFileReadOnly(missing));
-  EXPECT_THROW(MakeFileReadOnly(missing), boost::filesystem::filesystem_error);
 }
 
 // A log writes UTF-8, an input file reads it back whole, and both give their
