@@ -20,19 +20,13 @@ namespace {
 using Units::Length;
 const double kInf = std::numeric_limits<double>::infinity();
 
-// The torsion constant of a b x d rectangle, written independently.
-double TorsionConstant(double b, double d) {
-  const double s = std::min(b, d), r = s / std::max(b, d);
-  return b * d * s * s * (1.0 / 3.0 - 0.21 * r * (1.0 - std::pow(r, 4) / 12.0));
-}
-
 TEST(Shape, PropertiesOfEachSection) {
   const Rectangle beam(Length(300, Units::mm), Length(0.5));
   EXPECT_DOUBLE_EQ(1.6, beam.Circumference().value());
   EXPECT_DOUBLE_EQ(0.0125, beam.FirstMomentOfArea().value());
-  EXPECT_DOUBLE_EQ(TorsionConstant(0.3, 0.5), beam.PolarMomentOfArea().value());
-  EXPECT_DOUBLE_EQ(TorsionConstant(0.3, 0.5),
-                   Rectangle(Length(0.5), Length(0.3)).PolarMomentOfArea().value());
+  // b d s² (1/3 - 0.21 r (1 - r⁴/12)), s the shorter side and r = s / the longer
+  EXPECT_NEAR(0.0028173708, beam.PolarMomentOfArea().value(), 1e-12);
+  EXPECT_NEAR(0.0028173708, Rectangle(Length(0.5), Length(0.3)).PolarMomentOfArea().value(), 1e-12);
   EXPECT_DOUBLE_EQ(0.6, beam.AspectRatio().value());
   EXPECT_DOUBLE_EQ(std::sqrt(0.003125 / 0.15), beam.RadiusOfGyration().value());
   EXPECT_EQ(kInf, Rectangle(Length(0.3), Length(0.0)).AspectRatio().value());

@@ -9,7 +9,7 @@
 namespace Orvanta {
 namespace {
 
-// Playing itself is the platform's (tests/platform/Unix/ShellOpenTest.cpp).
+// The sounds are the library's resources; playing them is the platform's.
 TEST(SoundBlaster, SevenWaveSoundsAndNoOthers) {
   const double seconds[] = {0.20, 0.92, 0.21, 0.43, 0.42, 1.35, 0.71};
   for (unsigned int s = 0; s < 7; ++s) {

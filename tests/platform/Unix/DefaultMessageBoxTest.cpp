@@ -23,22 +23,15 @@ std::pair<std::string, std::string> RunProbe(const std::string& arguments) {
 }
 
 TEST(DefaultMessageBox, AnswersSafelyWithoutATerminal) {
-  const struct {
-    unsigned int style;
-    int answer;
-    std::string written;
-  } cases[] = {
-      {MessageBoxYesNo | MessageBoxIconQuestion, AnswerNo, " [answered No]"},
-      {MessageBoxYesNoCancel, AnswerCancel, " [answered Cancel]"},
-      {MessageBoxOk | MessageBoxIconExclamation, AnswerOk, ""},
+  const auto box = [](unsigned int style, int answer, const std::string& written) {
+    EXPECT_EQ(std::make_pair(
+                  std::to_string(answer),
+                  "Probe: Delete \xE2\x80\x9CWall 1\xE2\x80\x9D (2.5 m\xC2\xB2)?" + written + "\n"),
+              RunProbe("box " + std::to_string(style)));
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.style);
-    EXPECT_EQ(std::make_pair(std::to_string(c.answer),
-                             "Probe: Delete \xE2\x80\x9CWall 1\xE2\x80\x9D (2.5 m\xC2\xB2)?" +
-                                 c.written + "\n"),
-              RunProbe("box " + std::to_string(c.style)));
-  }
+  box(MessageBoxYesNo | MessageBoxIconQuestion, AnswerNo, " [answered No]");
+  box(MessageBoxYesNoCancel, AnswerCancel, " [answered Cancel]");
+  box(MessageBoxOk | MessageBoxIconExclamation, AnswerOk, "");
 }
 
 // A host's static object made before the first text may load one as it is
