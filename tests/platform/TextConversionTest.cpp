@@ -56,6 +56,10 @@ TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
   if (sizeof(wchar_t) == 4) {
     EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
   }
+  // An error made from narrow text holds it as UTF-8 too.
+  const Error narrow(std::string("20 \xC2\xB0 \xFF"));
+  EXPECT_EQ(L"20 \u00b0 \uFFFD", narrow.Text());
+  EXPECT_EQ("20 \xC2\xB0 " + u, narrow.what());
 }
 
 TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
@@ -82,14 +86,6 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   }
   // Shown as text, an undecodable byte is U+FFFD like any malformed text.
   EXPECT_EQ("caf\xEF\xBF\xBD.xml", wstring_to_string(path_to_wstring(wpath("caf\xE9.xml"))));
-}
-
-// A narrow error text is UTF-8 (malformed bytes become U+FFFD); what() is the
-// text in UTF-8, whichever way it was made.
-TEST(Error, TextsAndWhat) {
-  const Error narrow(std::string("20 \xC2\xB0 \xFF"));
-  EXPECT_EQ(L"20 \u00b0 \uFFFD", narrow.Text());
-  EXPECT_STREQ("20 \xC2\xB0 \xEF\xBF\xBD", narrow.what());
 }
 
 }  // namespace

@@ -20,14 +20,14 @@ TEST(ShellFolders, FollowTheXdgVariablesThenHome) {
   const std::string h = home.Path().string();
   testing::EnvironmentGuard environment;
   environment.Unset("XDG_CONFIG_HOME");
-  const std::string fixed = "/usr/lib /opt /usr/share ~";
+  const std::string fixed = "/usr/lib /opt /usr/share ~",
+                    byHome = h + "/.local/share " + h + "/Documents " + h + "/.config " + h + " ";
   const struct {
     std::string home, data, documents, folders;
   } cases[] = {
-      {h, "-", "-", h + "/.local/share " + h + "/Documents " + h + "/.config " + h + " " + fixed},
+      {h, "-", "-", byHome + fixed},
       {h, "/x/data", "/x/docs", "/x/data /x/docs " + h + "/.config " + h + " " + fixed},
-      {h, "relative/data", "",
-       h + "/.local/share " + h + "/Documents " + h + "/.config " + h + " " + fixed},
+      {h, "relative/data", "", byHome + fixed},
       {"-", "-", "-", "~ ~ ~ ~ " + fixed},
       {"home/ann", "not/absolute", "-", "~ ~ ~ ~ " + fixed},
   };
