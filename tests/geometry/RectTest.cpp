@@ -1,26 +1,14 @@
-// The flat boxes: Rect, Size and the three-dimensional Extents.
+// The flat boxes: Rect and the three-dimensional Extents.
 #include "orvanta/geometry/Rect.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <ostream>
-#include <sstream>
-#include <string>
 #include <vector>
 
-#include <boost/archive/xml_iarchive.hpp>
-#include <boost/archive/xml_oarchive.hpp>
-
 #include "orvanta/geometry/Extents.hpp"
-#include "orvanta/geometry/Size.hpp"
 
 namespace Orvanta {
-
-void PrintTo(const Rect& r, std::ostream* out) {
-  *out << "(" << r.Left().value() << ", " << r.Top().value() << ", " << r.Right().value() << ", "
-       << r.Bottom().value() << ")";
-}
 
 namespace {
 
@@ -45,9 +33,10 @@ TEST(Rect, ContainsPointsWithTheLeftAndTopEdgesOnly) {
   const struct {
     double x, y;
     bool inside;
-  } cases[] = {{0, 0, true},        {2, 0.5, false},
-               {1, 1, false},       {std::nextafter(2.0, 0.0), 0.5, true},
-               {-1e-300, 0, false}, {0, std::nextafter(1.0, 0.0), true}};
+  } cases[] = {{0, 0, true},
+               {2, 0.5, false},
+               {1, 1, false},
+               {std::nextafter(2.0, 0.0), std::nextafter(1.0, 0.0), true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "(" << c.x << ", " << c.y << ")");
     EXPECT_EQ(c.inside, R(0, 0, 2, 1).Contains(Point(Length(c.x), Length(c.y))));
@@ -58,96 +47,51 @@ TEST(Rect, TouchingNeedsOverlappingInteriorsAndContainingIsClosed) {
   const Rect r = R(0, 0, 2, 2);
   const struct {
     Rect other;
-    bool touches, contains;
-    Rect intersection;
+    bool contains;
+    Rect intersection;  // empty: they do not touch
   } cases[] = {
-      {R(1, 1, 3, 3), true, false, R(1, 1, 2, 2)},
-      {R(2, 0, 3, 2), false, false, Rect()},       // shares the right edge
-      {R(0, -1, 2, 0), false, false, Rect()},      // shares the top edge
-      {R(2, 2, 3, 3), false, false, Rect()},       // shares a corner
-      {R(0, 1, 2, 2), true, true, R(0, 1, 2, 2)},  // inside, on three edges
-      {R(-1, 0.5, 3, 1), true, false, R(0, 0.5, 2, 1)},
+      {R(1, 1, 3, 3), false, R(1, 1, 2, 2)},
+      {R(2, 0, 3, 2), false, Rect()},        // shares the right edge
+      {R(0, -1, 2, 0), false, Rect()},       // shares the top edge
+      {R(2, 2, 3, 3), false, Rect()},        // shares a corner
+      {R(0, 1, 2, 2), true, R(0, 1, 2, 2)},  // inside, on three edges
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::PrintToString(c.other));
-    EXPECT_EQ(c.touches, r.Touches(c.other));
-    EXPECT_EQ(c.touches, c.other.Touches(r));
+    SCOPED_TRACE(&c - cases);
+    EXPECT_EQ(c.intersection != Rect(), r.Touches(c.other));
+    EXPECT_EQ(c.intersection != Rect(), c.other.Touches(r));
     EXPECT_EQ(c.contains, r.Contains(c.other));
     EXPECT_EQ(c.intersection, r & c.other);
-    EXPECT_EQ(c.intersection, c.other & r);
   }
 }
 
-TEST(Rect, UnionCountsEmptyRectanglesAndOnlyNormalizeReorders) {
+TEST(Rect, UnionCountsEmptyRectanglesMovingKeepsTheSizeAndOnlyNormalizeReorders) {
   EXPECT_EQ(R(0, 0, 3, 4), R(1, 2, 3, 4) | Rect());
-  EXPECT_EQ(R(-3, -4, 0, 0), Rect() | R(-3, -4, -1, -2));
-  Rect r = R(1, 1, 2, 2);
-  r |= R(4, 5, 5, 6);
-  r &= R(0, 0, 2, 3);
-  EXPECT_EQ(R(1, 1, 2, 3), r);
-
+  EXPECT_EQ(R(2, 0, 5, 4), R(1, 2, 4, 6).OffsetBy(Length(1.0), Length(-2.0)));
+  EXPECT_EQ(R(2, 2.5, 3, 5.5), R(1, 2, 4, 6).InflatedBy(Length(-1.0), Length(-0.5)));
+  Rect r;
   r.SetWidthHeight(Length(3.0), Length(4.0), Length(-2.0), Length(-2.0));
   EXPECT_EQ(R(3, 4, 1, 2), r);
   EXPECT_TRUE(r.IsEmpty());
-  EXPECT_EQ(R(1, 2, 3, 4), r.Normalized());
   r.Normalize();
-  EXPECT_FALSE(r.IsEmpty());
   EXPECT_EQ(R(1, 2, 3, 4), r);
+  EXPECT_FALSE(r.IsEmpty());
   EXPECT_TRUE(R(1, 0, 1, 5).IsEmpty());
-  EXPECT_EQ(0.0, R(1, 0, 1, 5).Area().value());
-}
-
-TEST(Rect, MovingKeepsTheSizeAndTheTopLeftPointIsInPlace) {
-  Rect r = R(1, 2, 4, 6);
-  EXPECT_EQ(R(-1, -1, 2, 3), r.MovedTo(Length(-1.0), Length(-1.0)));
-  EXPECT_EQ(R(2, 0, 5, 4), r.OffsetBy(Length(1.0), Length(-2.0)));
-  EXPECT_EQ(R(2, 2.5, 3, 5.5), r.InflatedBy(Length(-1.0), Length(-0.5)));
-  EXPECT_EQ(Point(Length(4.0), Length(2.0)), r.TopRight());
-  EXPECT_EQ(Point(Length(1.0), Length(6.0)), r.BottomLeft());
   r.MoveTo(Length(10.0), Length(20.0));
-  static_cast<Point&>(r).Offset(Length(1.0), Length(1.0));
-  EXPECT_EQ(R(11, 21, 13, 24), r);
-  EXPECT_EQ(3.0, Size(Length(3.0), Length(4.0)).Width().value());
+  EXPECT_EQ(R(10, 20, 12, 22), r);
 }
 
 TEST(Extents, OrdersExpandsAndAddsEachPair) {
   EXPECT_EQ(Ends({1, 5, 0, 2, 2, 10}), EndsOf(E(5, 1, 0, 2, 10, 2)));
-  EXPECT_EQ(-2.0, E(5, 1, 0, 2, 10, 2).MaxHeight().value());  // the negated depth
-  EXPECT_EQ(Ends(6, 0.0), EndsOf(Extents()));
-  const Extents a = E(0, 1, 0, 1, 0, 1), b = E(5, 6, -3, -2, 0.25, 0.5);
-  EXPECT_EQ(Ends({0, 6, -3, 1, 0, 1}), EndsOf(a + b));
-  EXPECT_EQ(Ends({0, 6, -3, 1, 0, 1}), EndsOf(b + a));
-
+  EXPECT_EQ(Ends({0, 6, -3, 1, 0, 1}), EndsOf(E(0, 1, 0, 1, 0, 1) + E(5, 6, -3, -2, 0.25, 0.5)));
   // Shrinking past the middle reorders the ends.
-  for (const double d : {1.0, -0.5, -1.0, -2.0, -3.0}) {
+  for (const double d : {1.0, -0.5, -3.0}) {
     SCOPED_TRACE(d);
     Extents e = E(0, 2, 0, 2, 0, 2);
     e.ExpandBy(Length(d), Length(0.0), Length(d));
     const double low = std::min(-d, 2 + d), high = std::max(-d, 2 + d);
     EXPECT_EQ(Ends({low, high, 0, 2, low, high}), EndsOf(e));
   }
-}
-
-TEST(Extents, ArchivesEachRangeUnderItsAxisName) {
-  const Extents saved = E(-1.0 / 3.0, 2, 0.1, 0.2, 1e-310, 1e300);
-  std::ostringstream out;
-  {
-    boost::archive::xml_oarchive archive(out);
-    archive << boost::serialization::make_nvp("extents", saved);
-  }
-  const std::string xml = out.str();
-  std::string::size_type at = 0;
-  for (const char* tag : {"<x_extents", "<minimum", "<value_>-0.33333333333333331<", "<units_>m<",
-                          "<maximum", "<y_extents", "</y_extents>", "<z_extents"}) {
-    at = xml.find(tag, at);
-    ASSERT_NE(std::string::npos, at) << tag << " in order in\n" << xml;
-  }
-  std::istringstream in(xml);
-  boost::archive::xml_iarchive archive(in);
-  Extents loaded = E(7, 8, 7, 8, 7, 8);
-  archive >> boost::serialization::make_nvp("extents", loaded);
-  EXPECT_EQ(EndsOf(saved), EndsOf(loaded));
-  EXPECT_EQ(L"m", loaded.MaxZ().Units());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <locale>
 #include <string>
 #include <type_traits>
+#include <utility>
 
 #include "orvanta/platform/Error.hpp"
 #include "orvanta/platform/internal/Utf16.hpp"
@@ -13,34 +14,19 @@ namespace Orvanta {
 namespace {
 
 TEST(TextConversion, RoundTripsEveryPlaneAsUtf8) {
-  const struct {
-    std::wstring wide;
-    std::string utf8;
-  } texts[] = {
-      {L"m\u00b2 \u00b0 C", "m\xC2\xB2 \xC2\xB0 C"},
-      {L"\u20ac \u6881", "\xE2\x82\xAC \xE6\xA2\x81"},
-      {L"\U0001F3D7 \U0010FFFF", "\xF0\x9F\x8F\x97 \xF4\x8F\xBF\xBF"},
-      {std::wstring(L"nul\0inside", 10), std::string("nul\0inside", 10)},
-  };
-  for (const auto& t : texts) {
-    SCOPED_TRACE(t.utf8);
-    EXPECT_EQ(t.utf8, wstring_to_string(t.wide));
-    EXPECT_EQ(t.wide, string_to_wstring(t.utf8));
-  }
+  const std::wstring wide = L"m\u00b2 \u20ac \U0001F3D7 \U0010FFFF" + std::wstring(1, L'\0') + L"!";
+  const std::string utf8 =
+      "m\xC2\xB2 \xE2\x82\xAC \xF0\x9F\x8F\x97 \xF4\x8F\xBF\xBF" + std::string(1, '\0') + "!";
+  EXPECT_EQ(utf8, wstring_to_string(wide));
+  EXPECT_EQ(wide, string_to_wstring(utf8));
   // Pairs are what Windows' wide text holds above U+FFFF; checked on every
   // system.
-  const struct {
-    char32_t c, high, low;  // low 0: a single unit
-  } units[] = {{0xFFFF, 0xFFFF, 0}, {0x10000, 0xD800, 0xDC00}, {0x10FFFF, 0xDBFF, 0xDFFF}};
-  for (const auto& t : units) {
-    SCOPED_TRACE(static_cast<unsigned long>(t.c));
+  const std::pair<char32_t, std::u32string> units[] = {
+      {0xFFFF, {0xFFFF}}, {0x10000, {0xD800, 0xDC00}}, {0x10FFFF, {0xDBFF, 0xDFFF}}};
+  for (const auto& u : units) {
     char32_t encoded[2] = {};
-    ASSERT_EQ(t.low == 0 ? 1 : 2, utf16::Encode(t.c, encoded));
-    EXPECT_EQ(t.high, encoded[0]);
-    if (t.low == 0) continue;
-    EXPECT_EQ(t.low, encoded[1]);
-    EXPECT_TRUE(utf16::IsHighSurrogate(encoded[0]) && utf16::IsLowSurrogate(encoded[1]));
-    EXPECT_EQ(t.c, utf16::Combine(encoded[0], encoded[1]));
+    EXPECT_EQ(u.second, std::u32string(encoded, utf16::Encode(u.first, encoded)));
+    EXPECT_EQ(u.first, u.second.size() == 1 ? encoded[0] : utf16::Combine(encoded[0], encoded[1]));
   }
 }
 
@@ -51,15 +37,10 @@ TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
     std::wstring expected;
   } cases[] = {
       {"a\x80z", L"a?z"},             // stray continuation
-      {"\x80\xBF", L"??"},            // two of them
-      {"\xC0\xAF", L"??"},            // lead byte C0 is never valid
       {"\xE0\x80\xAF", L"???"},       // overlong
       {"\xED\xA0\x80", L"???"},       // encoded surrogate
       {"\xF4\x90\x80\x80", L"????"},  // above U+10FFFF
-      {"\xF5\xFF", L"??"},            // F5 and above
-      {"ok\xC3", L"ok?"},             // truncated at the end
       {"\xF0\x9F\x8F", L"?"},         // truncated four-byte sequence
-      {"\xE2\x82x", L"?x"},           // truncated before ASCII
       {"\xFF\xC2\xB2", L"?\u00b2"},   // valid after invalid
   };
   for (const auto& c : cases) {
@@ -72,10 +53,13 @@ TEST(TextConversion, ReplacesEachMalformedSequenceOnce) {
   const std::string u = "\xEF\xBF\xBD";
   EXPECT_EQ("a" + u + "b",
             wstring_to_string(std::wstring{L'a', static_cast<wchar_t>(0xD800), L'b'}));
-  EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0xDFFF)}));
   if (sizeof(wchar_t) == 4) {
     EXPECT_EQ(u, wstring_to_string(std::wstring{static_cast<wchar_t>(0x110000)}));
   }
+  // An error made from narrow text holds it as UTF-8 too.
+  const Error narrow(std::string("20 \xC2\xB0 \xFF"));
+  EXPECT_EQ(L"20 \u00b0 \uFFFD", narrow.Text());
+  EXPECT_EQ("20 \xC2\xB0 " + u, narrow.what());
 }
 
 TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
@@ -89,7 +73,6 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   }
   const std::wstring wide = L"/tmp/\u00fcmlaut/m\u00b2.xml";
   EXPECT_EQ("/tmp/\xC3\xBCmlaut/m\xC2\xB2.xml", path_to_string(wstring_to_path(wide)));
-  EXPECT_EQ(wide, path_to_wstring(wstring_to_path(wide)));
   EXPECT_EQ(wide, path_to_wstring(string_to_path(wstring_to_string(wide))));
   if (!kNarrowPaths) return;
 
@@ -97,26 +80,12 @@ TEST(TextConversion, PathsKeepEveryByteWhateverTheLocale) {
   std::string every;
   for (int byte = 1; byte < 256; ++byte)
     if (byte != '/') every += static_cast<char>(byte);
-  for (const std::string& name :
-       {std::string("caf\xE9.xml"), std::string("\xED\xA0\x80"), std::string("\xC3"), every}) {
+  for (const std::string& name : {every, std::string("\xED\xA0\x80")}) {
     SCOPED_TRACE(name);
     EXPECT_EQ(name, path_to_string(wstring_to_path(path_to_wstring(string_to_path(name)))));
   }
   // Shown as text, an undecodable byte is U+FFFD like any malformed text.
   EXPECT_EQ("caf\xEF\xBF\xBD.xml", wstring_to_string(path_to_wstring(wpath("caf\xE9.xml"))));
-}
-
-// A narrow error text is UTF-8 (malformed bytes become U+FFFD); what() is the
-// text in UTF-8, whichever way it was made.
-TEST(Error, TextsAndWhat) {
-  const Error narrow(std::string("20 \xC2\xB0 \xFF"));
-  EXPECT_EQ(L"20 \u00b0 \uFFFD", narrow.Text());
-  EXPECT_STREQ("20 \xC2\xB0 \xEF\xBF\xBD", narrow.what());
-  EXPECT_STREQ("'WinHelpW' is not available on this system",
-               FunctionUnavailableError(L"WinHelpW").what());
-  EXPECT_STREQ("The specified path is empty", NoPathError().what());
-  const std::exception& base = InternalError(L"Module::LoadStringW");
-  EXPECT_STREQ("Module::LoadStringW", base.what());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <stdlib.h>  // setenv: these tests run on POSIX
 
 #include <map>
+#include <optional>
 #include <string>
 
 namespace Orvanta {
@@ -15,12 +16,9 @@ class EnvironmentGuard {
   EnvironmentGuard(const EnvironmentGuard&) = delete;
   EnvironmentGuard& operator=(const EnvironmentGuard&) = delete;
   ~EnvironmentGuard() {
-    for (const auto& saved : saved_) {
-      if (saved.second.first)
-        ::setenv(saved.first.c_str(), saved.second.second.c_str(), 1);
-      else
-        ::unsetenv(saved.first.c_str());
-    }
+    for (const auto& saved : saved_)
+      saved.second ? ::setenv(saved.first.c_str(), saved.second->c_str(), 1)
+                   : ::unsetenv(saved.first.c_str());
   }
 
   void Set(const std::string& name, const std::string& value) {
@@ -34,12 +32,12 @@ class EnvironmentGuard {
 
  private:
   void Save(const std::string& name) {
-    if (saved_.count(name)) return;
     const char* value = ::getenv(name.c_str());
-    saved_[name] = {value != nullptr, value != nullptr ? value : ""};
+    if (!saved_.count(name))
+      saved_[name] = value ? std::optional<std::string>(value) : std::nullopt;
   }
 
-  std::map<std::string, std::pair<bool, std::string>> saved_;
+  std::map<std::string, std::optional<std::string>> saved_;
 };
 
 }  // namespace testing

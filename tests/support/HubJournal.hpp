@@ -7,8 +7,7 @@
 //   a message box          "? <caption>: <text>", answered from `answers`,
 //                          then with `otherwise`
 // A message that still holds a placeholder of the string table ("<Path/>")
-// fails the test: its caller did not fill it. Tests whose own names look like
-// placeholders set `placeholdersAllowed`.
+// fails the test: its caller did not fill it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -34,15 +33,15 @@ class HubJournal {
  public:
   HubJournal() {
     Hub().ConnectToBroadcast(this, &HubJournal::OnMessage);
-    Hub().ConnectToItemCreated(this, &HubJournal::OnItemCreated);
-    Hub().ConnectToItemAdded(this, &HubJournal::OnItemAdded);
-    Hub().ConnectToItemRemoved(this, &HubJournal::OnItemRemoved);
-    Hub().ConnectToItemDestroyed(this, &HubJournal::OnItemDestroyed);
-    Hub().ConnectToItemChanged(this, &HubJournal::OnItemChanged);
-    Hub().ConnectToDocumentCreated(this, &HubJournal::OnCreated);
-    Hub().ConnectToDocumentOpened(this, &HubJournal::OnOpened);
-    Hub().ConnectToDocumentSaved(this, &HubJournal::OnSaved);
-    Hub().ConnectToDocumentClosed(this, &HubJournal::OnClosed);
+    Hub().ConnectToItemCreated(this, &HubJournal::OnItem<0>);
+    Hub().ConnectToItemAdded(this, &HubJournal::OnItem<1>);
+    Hub().ConnectToItemRemoved(this, &HubJournal::OnItem<2>);
+    Hub().ConnectToItemDestroyed(this, &HubJournal::OnItem<3>);
+    Hub().ConnectToItemChanged(this, &HubJournal::OnItem<4>);
+    Hub().ConnectToDocumentCreated(this, &HubJournal::OnDocument<0>);
+    Hub().ConnectToDocumentOpened(this, &HubJournal::OnDocument<1>);
+    Hub().ConnectToDocumentSaved(this, &HubJournal::OnDocument<2>);
+    Hub().ConnectToDocumentClosed(this, &HubJournal::OnDocument<3>);
     previous_box_ = SetMessageBoxHandler(
         [this](const std::wstring& text, const std::wstring& caption, unsigned int) {
           entries.push_back("? " + wstring_to_string(caption) + ": " + wstring_to_string(text));
@@ -54,15 +53,15 @@ class HubJournal {
   }
   ~HubJournal() {
     Hub().DisconnectFromBroadcast(this, &HubJournal::OnMessage);
-    Hub().DisconnectFromItemCreated(this, &HubJournal::OnItemCreated);
-    Hub().DisconnectFromItemAdded(this, &HubJournal::OnItemAdded);
-    Hub().DisconnectFromItemRemoved(this, &HubJournal::OnItemRemoved);
-    Hub().DisconnectFromItemDestroyed(this, &HubJournal::OnItemDestroyed);
-    Hub().DisconnectFromItemChanged(this, &HubJournal::OnItemChanged);
-    Hub().DisconnectFromDocumentCreated(this, &HubJournal::OnCreated);
-    Hub().DisconnectFromDocumentOpened(this, &HubJournal::OnOpened);
-    Hub().DisconnectFromDocumentSaved(this, &HubJournal::OnSaved);
-    Hub().DisconnectFromDocumentClosed(this, &HubJournal::OnClosed);
+    Hub().DisconnectFromItemCreated(this, &HubJournal::OnItem<0>);
+    Hub().DisconnectFromItemAdded(this, &HubJournal::OnItem<1>);
+    Hub().DisconnectFromItemRemoved(this, &HubJournal::OnItem<2>);
+    Hub().DisconnectFromItemDestroyed(this, &HubJournal::OnItem<3>);
+    Hub().DisconnectFromItemChanged(this, &HubJournal::OnItem<4>);
+    Hub().DisconnectFromDocumentCreated(this, &HubJournal::OnDocument<0>);
+    Hub().DisconnectFromDocumentOpened(this, &HubJournal::OnDocument<1>);
+    Hub().DisconnectFromDocumentSaved(this, &HubJournal::OnDocument<2>);
+    Hub().DisconnectFromDocumentClosed(this, &HubJournal::OnDocument<3>);
     SetMessageBoxHandler(previous_box_);
   }
   HubJournal(const HubJournal&) = delete;
@@ -79,7 +78,6 @@ class HubJournal {
   std::vector<std::pair<boost::shared_ptr<Message>, bool>> messages;
   std::vector<int> answers;
   int otherwise = AnswerCancel;
-  bool placeholdersAllowed = false;
 
  private:
   static Signals::SignalManager& Hub() { return *Signals::SignalManager::Instance(); }
@@ -87,7 +85,7 @@ class HubJournal {
   void Write(const std::wstring& wide, const std::string& indent) {
     const std::string text = wstring_to_string(wide);
     static const std::regex placeholder("<[A-Z][A-Za-z]*/>");
-    if (!placeholdersAllowed && std::regex_search(text, placeholder))
+    if (std::regex_search(text, placeholder))
       ADD_FAILURE() << "a placeholder left unfilled: " << text;
     entries.push_back(indent + text);
   }
@@ -97,19 +95,17 @@ class HubJournal {
     if (const CompositeMessage* composite = message->GetComposite())
       for (const auto& leaf : composite->Children()) Write(leaf->Text(), "  ");
   }
-  void Note(const char* what, const Signals::ConstItemPtr& item) {
-    entries.push_back(std::string(what) + " " +
-                      (item ? wstring_to_string(item->Name()) : std::string("(none)")));
+  template <int Signal>
+  void OnItem(Signals::ConstItemPtr item) {
+    static const char* const what[] = {"[created] ", "[added] ", "[removed] ", "[destroyed] ",
+                                       "[changed] "};
+    entries.push_back(what[Signal] + (item ? wstring_to_string(item->Name()) : "(none)"));
   }
-  void OnItemCreated(Signals::ConstItemPtr item) { Note("[created]", item); }
-  void OnItemAdded(Signals::ConstItemPtr item) { Note("[added]", item); }
-  void OnItemRemoved(Signals::ConstItemPtr item) { Note("[removed]", item); }
-  void OnItemDestroyed(Signals::ConstItemPtr item) { Note("[destroyed]", item); }
-  void OnItemChanged(Signals::ConstItemPtr item) { Note("[changed]", item); }
-  void OnCreated(Signals::ConstBaseDocumentPtr) { entries.push_back("[created]"); }
-  void OnOpened(Signals::ConstBaseDocumentPtr) { entries.push_back("[opened]"); }
-  void OnSaved(Signals::ConstBaseDocumentPtr) { entries.push_back("[saved]"); }
-  void OnClosed(Signals::ConstBaseDocumentPtr) { entries.push_back("[closed]"); }
+  template <int Signal>
+  void OnDocument(Signals::ConstBaseDocumentPtr) {
+    static const char* const what[] = {"[created]", "[opened]", "[saved]", "[closed]"};
+    entries.push_back(what[Signal]);
+  }
 
   MessageBoxHandler previous_box_;
 };

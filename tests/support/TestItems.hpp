@@ -1,6 +1,7 @@
 // Item classes for the tests, and a document that keeps its content nowhere.
 #pragma once
 
+#include <algorithm>
 #include <boost/make_shared.hpp>
 #include <string>
 
@@ -36,9 +37,7 @@ class Group : public Layer {
   Group* Clone() const override { return new Group(*this); }
   void InsertComponent(ItemPtr child) override { children_.push_back(child); }
   bool ContainsComponent(boost::shared_ptr<const Item> child) const override {
-    for (const ItemPtr& c : children_)
-      if (c == child) return true;
-    return false;
+    return std::find(children_.begin(), children_.end(), child) != children_.end();
   }
   std::size_t NumComponents() const override { return children_.size(); }
 
