@@ -1,7 +1,7 @@
 // Writes that fail and files that are not what they seem: a full disk or few
 // file handles (limits set in a child process), permissions checked as the user
-// nobody, links, folders and FIFOs planted where the user's files belong, a
-// second process saving the same file, and processes killed while they save.
+// nobody, links, folders and FIFOs planted where the user's files belong, and a
+// run killed while its recovery copy was open.
 // Whatever fails must be reported as the library promises, no file that was
 // good before may be damaged, and nothing may be written through a link.
 #include <signal.h>
